@@ -24,6 +24,8 @@ FrontEnd& CurrentFrontEnd();
 
 // True once EndDialog was called on the dialog.
 bool IsDialogEnded(HWND dialog);
+// The result EndDialog was given (meaningful once IsDialogEnded).
+INT_PTR DialogResult(HWND dialog);
 
 // The state GetKeyState reports, set by whoever delivers keys (Shift+Tab, Ctrl+PgDn).
 void SetKeyDown(int virtualKey, bool down);

@@ -257,6 +257,34 @@ BOOL IsWindow(HWND hwnd);
 // Dialogs, created from a template of the resource module (RT_DIALOG, DIALOG or DIALOGEX form)
 HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM param);
 INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM param);
+
+// A dialog template built in memory, in the DIALOG form: the header, then menu, class and title
+// (each 0x0000, 0xFFFF + ordinal, or a string), the font when DS_SETFONT; then the items, each
+// DWORD-aligned: the item header, class, title and a WORD of creation data. The property sheet
+// builds its frame (tabs and buttons) this way.
+#pragma pack(push, 2)
+struct DLGTEMPLATE {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  WORD cdit;
+  short x;
+  short y;
+  short cx;
+  short cy;
+};
+struct DLGITEMTEMPLATE {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  short x;
+  short y;
+  short cx;
+  short cy;
+  WORD id;
+};
+#pragma pack(pop)
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
+INT_PTR DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                DLGPROC proc, LPARAM param);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL IsDialogMessageW(HWND dialog, LPMSG msg);
