@@ -1,0 +1,22 @@
+#pragma once
+// Whole text files to and from wide strings. Reading detects the encoding
+// (see TextDecoder); writing always produces UTF-16LE with a byte order mark.
+// Paths may use either separator.
+
+#include <string>
+
+namespace helper {
+
+class FileFunctions {
+ public:
+  // True when the file can be opened for reading.
+  static bool FileExists(const std::u16string& path);
+  // `text` is emptied first; false without it, when the file cannot be opened
+  // or read, or when a UTF-16 file has an odd size.
+  static bool ReadFile(const std::u16string& path, std::u16string* text);
+  // Writes the mark and the text up to its first NUL; false only when the file
+  // cannot be opened for writing.
+  static bool WriteFile(const std::u16string& path, const std::u16string& text);
+};
+
+}  // namespace helper

@@ -1,0 +1,26 @@
+#pragma once
+// Reading JSON documents of UTF-16 text. Parsing never recurses and refuses
+// nesting deeper than kMaxDepth, so no input can exhaust the stack (building,
+// walking or destroying a deep document would).
+
+#include <string>
+
+#include "helper/Json.h"
+
+namespace helper {
+
+class RapidJsonHelper {
+ public:
+  static constexpr unsigned kMaxDepth = 128;
+
+  // Reads the file with FileFunctions::ReadFile and parses it.
+  static bool FromFile(const std::u16string& path, JsonDocument& document);
+
+  // The text must be exactly one JSON value; it ends at its first NUL.
+  static bool Parse(const std::u16string& text, JsonDocument& document);
+  // As Parse, but the document's strings point into `text`, which it changes:
+  // `text` must outlive the document.
+  static bool ParseInsitu(std::u16string& text, JsonDocument& document);
+};
+
+}  // namespace helper

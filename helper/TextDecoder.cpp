@@ -1,0 +1,159 @@
+#include "helper/TextDecoder.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace helper {
+
+namespace {
+
+static_assert(std::endian::native == std::endian::little,
+              "UTF-16LE file contents are copied to and from memory as they are");
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits16 = 0x8000800080008000ULL;
+constexpr std::uint64_t kLowBits16 = 0x0001000100010001ULL;
+
+std::uint64_t Load64(const unsigned char* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+bool HasZeroByte(std::uint64_t v) { return ((v - kLowBits) & ~v & kHighBits) != 0; }
+bool HasZeroUnit(std::uint64_t v) { return ((v - kLowBits16) & ~v & kHighBits16) != 0; }
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// The code page's 0x80-0x9F row; its five unassigned bytes read as spaces.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0020, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x0020, 0x017D, 0x0020,  //
+    0x0020, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x0020, 0x017E, 0x0178,
+};
+
+}  // namespace
+
+TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t size = bytes.size();
+  if (size > 2 && data[0] == 0xFF && data[1] == 0xFE) {
+    if (size % 2 != 0) {
+      text.clear();
+      return Result::OddUtf16Size;
+    }
+    DecodeUtf16(data + 2, size - 2, text);
+    return Result::Ok;
+  }
+  if (size > 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
+    data += 3;
+    size -= 3;
+  }
+  if (!DecodeUtf8(data, size, text)) {
+    DecodeWindows1252(data, size, text);
+  }
+  return Result::Ok;
+}
+
+void TextDecoder::DecodeUtf16(const unsigned char* data, std::size_t size, std::u16string& text) {
+  // Find the first NUL unit eight bytes at a time, then copy up to it.
+  std::size_t end = 0;
+  while (end + 8 <= size && !HasZeroUnit(Load64(data + end))) {
+    end += 8;
+  }
+  while (end < size && (data[end] != 0 || data[end + 1] != 0)) {
+    end += 2;
+  }
+  text.resize(end / 2);
+  std::memcpy(text.data(), data, end);
+}
+
+bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u16string& text) {
+  text.resize(size);
+  char16_t* out = text.data();
+  std::size_t i = 0;
+  // After the first zero byte the rest is only validated: the text ends there,
+  // but any malformed byte still makes the whole file Windows-1252.
+  bool writing = true;
+  while (i < size) {
+    if (i + 8 <= size) {
+      const std::uint64_t v = Load64(data + i);
+      if ((v & kHighBits) == 0 && (!writing || !HasZeroByte(v))) {
+        if (writing) {
+          for (int k = 0; k < 8; ++k) {
+            out[k] = data[i + k];
+          }
+          out += 8;
+        }
+        i += 8;
+        continue;
+      }
+    }
+    const unsigned char b = data[i];
+    char32_t c;
+    std::size_t length;
+    if (b < 0x80) {
+      c = b;
+      length = 1;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+      if (i + 1 >= size || !IsContinuation(data[i + 1])) {
+        return false;
+      }
+      c = ((b & 0x1Fu) << 6) | (data[i + 1] & 0x3Fu);
+      length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      if (i + 2 >= size || !IsContinuation(data[i + 1]) || !IsContinuation(data[i + 2])) {
+        return false;
+      }
+      c = ((b & 0x0Fu) << 12) | ((data[i + 1] & 0x3Fu) << 6) | (data[i + 2] & 0x3Fu);
+      // Overlong forms and UTF-16 surrogates are not well-formed.
+      if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF)) {
+        return false;
+      }
+      length = 3;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      if (i + 3 >= size || !IsContinuation(data[i + 1]) || !IsContinuation(data[i + 2]) ||
+          !IsContinuation(data[i + 3])) {
+        return false;
+      }
+      c = ((b & 0x07u) << 18) | ((data[i + 1] & 0x3Fu) << 12) | ((data[i + 2] & 0x3Fu) << 6) |
+          (data[i + 3] & 0x3Fu);
+      if (c < 0x10000 || c > 0x10FFFF) {
+        return false;
+      }
+      length = 4;
+    } else {
+      return false;
+    }
+    i += length;
+    if (c == 0) {
+      writing = false;
+    }
+    if (!writing) {
+      continue;
+    }
+    if (c >= 0x10000) {
+      *out++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      *out++ = static_cast<char16_t>(c);
+    }
+  }
+  text.resize(static_cast<std::size_t>(out - text.data()));
+  return true;
+}
+
+void TextDecoder::DecodeWindows1252(const unsigned char* data, std::size_t size, std::u16string& text) {
+  const auto* end = static_cast<const unsigned char*>(std::memchr(data, 0, size));
+  const std::size_t length = end == nullptr ? size : static_cast<std::size_t>(end - data);
+  text.resize(length);
+  for (std::size_t i = 0; i < length; ++i) {
+    const unsigned char b = data[i];
+    text[i] = (b >= 0x80 && b < 0xA0) ? kWindows1252High[b - 0x80] : char16_t{b};
+  }
+}
+
+}  // namespace helper

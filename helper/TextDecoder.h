@@ -1,0 +1,25 @@
+#pragma once
+// Turns the bytes of a text file into UTF-16, detecting the encoding:
+// UTF-16LE with its byte order mark, else UTF-8 (with or without its mark)
+// when every byte is well-formed UTF-8, else Windows-1252.
+
+#include <string>
+#include <string_view>
+
+namespace helper {
+
+class TextDecoder {
+ public:
+  enum class Result { Ok, OddUtf16Size };
+
+  // The text ends at the first NUL character. `text` is replaced.
+  static Result Decode(std::string_view bytes, std::u16string& text);
+
+ private:
+  static void DecodeUtf16(const unsigned char* data, std::size_t size, std::u16string& text);
+  // False (and `text` undefined) when the bytes are not all well-formed UTF-8.
+  static bool DecodeUtf8(const unsigned char* data, std::size_t size, std::u16string& text);
+  static void DecodeWindows1252(const unsigned char* data, std::size_t size, std::u16string& text);
+};
+
+}  // namespace helper
