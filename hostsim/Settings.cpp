@@ -1,0 +1,176 @@
+#include "hostsim/Settings.h"
+
+#include <ini.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <system_error>
+
+#include "hostsim/ProjectError.h"
+#include "hostsim/Text.h"
+
+namespace hostsim {
+namespace {
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+std::optional<long> ParseInt(const std::string& text) {
+  long value = 0;
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+') ++first;
+  const auto [end, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || end != last || first == last) return std::nullopt;
+  return value;
+}
+
+const char* const kNumberSettings[][2] = {
+    {"OEM", "CompanyID"},      {"Limits", "MaxArray"}, {"Limits", "MaxTags"},      {"Limits", "RealDatabaseSize"},
+    {"Project", "WindowsCE"}, {"SCP", "Enabled"},     {"Integration", "Enabled"},
+};
+
+}  // namespace
+
+Settings Settings::Load(const std::filesystem::path& file) {
+  Settings settings;
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return settings;
+  const int result = ini_parse(
+      file.c_str(),
+      [](void* user, const char* section, const char* key, const char* value) -> int {
+        static_cast<Settings*>(user)->Set(section, key, value);
+        return 1;
+      },
+      &settings);
+  const std::string name = file.filename().string();
+  if (result < 0) throw ProjectError(name + ": cannot be read");
+  if (result > 0) throw ProjectError(name + ": syntax error on line " + std::to_string(result));
+  for (const auto& [section, key] : kNumberSettings) {
+    const auto value = settings.Get(section, key);
+    if (value && !ParseInt(*value)) {
+      throw ProjectError(name + ": [" + section + "] " + key + " is not a whole number: \"" + *value + "\"");
+    }
+  }
+  return settings;
+}
+
+Settings Settings::Defaults() {
+  Settings s;
+  s.Set("OEM", "CompanyID", "0");
+  s.Set("Language", "Current", "en-US");
+  s.Set("Limits", "MaxArray", "1000");
+  s.Set("Limits", "MaxTags", "10000");
+  s.Set("Project", "WindowsCE", "0");
+  s.Set("SCP", "Enabled", "0");
+  s.Set("SCP", "Tags", "");
+  s.Set("Integration", "Enabled", "0");
+  s.Set("Integration", "CreatedTags", "");
+  return s;
+}
+
+void Settings::Save(const std::filesystem::path& file) const {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  std::vector<std::string> sections;
+  for (const auto& e : entries_) {
+    if (std::none_of(sections.begin(), sections.end(), [&](const std::string& s) { return Lower(s) == Lower(e.section); })) {
+      sections.push_back(e.section);
+    }
+  }
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    if (i > 0) out << '\n';
+    out << '[' << sections[i] << "]\n";
+    for (const auto& e : entries_) {
+      if (Lower(e.section) == Lower(sections[i])) out << e.key << '=' << e.value << '\n';
+    }
+  }
+  out.flush();
+  if (!out) throw ProjectError(file.filename().string() + ": cannot be written");
+}
+
+Settings::Entry* Settings::Find(const std::string& section, const std::string& key) {
+  const auto s = Lower(section);
+  const auto k = Lower(key);
+  const auto it = std::find_if(entries_.begin(), entries_.end(),
+                               [&](const Entry& e) { return Lower(e.section) == s && Lower(e.key) == k; });
+  return it == entries_.end() ? nullptr : &*it;
+}
+
+const Settings::Entry* Settings::Find(const std::string& section, const std::string& key) const {
+  return const_cast<Settings*>(this)->Find(section, key);
+}
+
+std::optional<std::string> Settings::Get(const std::string& section, const std::string& key) const {
+  const Entry* e = Find(section, key);
+  return e != nullptr ? std::optional(e->value) : std::nullopt;
+}
+
+void Settings::Set(const std::string& section, const std::string& key, const std::string& value) {
+  if (Entry* e = Find(section, key)) {
+    e->value = value;
+  } else {
+    entries_.push_back({section, key, value});
+  }
+}
+
+long Settings::GetInt(const std::string& section, const std::string& key, long defaultValue) const {
+  const auto value = Get(section, key);
+  const auto number = value ? ParseInt(*value) : std::nullopt;
+  return number.value_or(defaultValue);
+}
+
+void Settings::SetInt(const std::string& section, const std::string& key, long value) {
+  Set(section, key, std::to_string(value));
+}
+
+int Settings::CompanyId() const { return static_cast<int>(GetInt("OEM", "CompanyID", 0)); }
+
+std::u16string Settings::Language() const { return text::FromUtf8(Get("Language", "Current").value_or("en-US")); }
+
+int Settings::MaxArray() const { return static_cast<int>(GetInt("Limits", "MaxArray", 1000)); }
+
+int Settings::MaxTags() const { return static_cast<int>(GetInt("Limits", "MaxTags", 10000)); }
+
+std::optional<int> Settings::RealDatabaseSize() const {
+  const auto value = Get("Limits", "RealDatabaseSize");
+  const auto number = value ? ParseInt(*value) : std::nullopt;
+  return number ? std::optional(static_cast<int>(*number)) : std::nullopt;
+}
+
+bool Settings::WindowsCE() const { return GetInt("Project", "WindowsCE", 0) != 0; }
+
+bool Settings::ScpEnabled() const { return GetInt("SCP", "Enabled", 0) != 0; }
+
+std::vector<std::u16string> Settings::ScpTags() const { return GetNames("SCP", "Tags"); }
+
+bool Settings::IntegrationEnabled() const { return GetInt("Integration", "Enabled", 0) != 0; }
+
+std::vector<std::u16string> Settings::IntegrationCreatedTags() const { return GetNames("Integration", "CreatedTags"); }
+
+std::vector<std::u16string> Settings::GetNames(const std::string& section, const std::string& key) const {
+  std::vector<std::u16string> names;
+  const std::u16string all = text::FromUtf8(Get(section, key).value_or(""));
+  std::size_t start = 0;
+  while (start <= all.size()) {
+    const auto comma = std::min(all.find(u',', start), all.size());
+    const auto name = text::Trim(std::u16string_view(all).substr(start, comma - start));
+    if (!name.empty()) names.emplace_back(name);
+    start = comma + 1;
+  }
+  return names;
+}
+
+std::string Settings::JoinNames(const std::vector<std::u16string>& names) {
+  std::string out;
+  for (const auto& n : names) {
+    if (!out.empty()) out += ',';
+    out += text::ToUtf8(n);
+  }
+  return out;
+}
+
+}  // namespace hostsim

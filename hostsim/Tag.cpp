@@ -1,0 +1,10 @@
+#include "hostsim/Tag.h"
+
+namespace hostsim {
+
+Variable* Tag::VariableAt(DWORD member) const {
+  if (member == 0) return self.get();
+  return member <= members.size() ? members[member - 1].get() : nullptr;
+}
+
+}  // namespace hostsim

@@ -1,0 +1,45 @@
+#pragma once
+// A project in a fresh temporary folder, open in the process's Host for the object's lifetime and
+// removed afterwards. By default it holds the standard tags: system tags "Second" (Integer) and
+// "Date" (String), then the SoftPLC tag "PlcStatus" (Integer), so user tags start at number 4.
+//
+//   hostsim::TempProject project;
+//   project.host().AddTag(u"Tank", 1, 10);
+//   ... run the page ...
+//   project.Reopen();   // what was committed, and nothing else
+
+#include <filesystem>
+
+#include "hostsim/Host.h"
+#include "hostsim/Settings.h"
+
+namespace hostsim {
+
+class TempProject {
+ public:
+  static constexpr int kSystemTags = 2;
+  static constexpr int kSoftPlcTags = 1;
+  static constexpr WORD kFirstUserTag = kSystemTags + kSoftPlcTags + 1;
+
+  struct Options {
+    bool standardTags = true;
+    Settings settings = Settings::Defaults();
+  };
+
+  TempProject();
+  explicit TempProject(Options options);
+  ~TempProject();
+  TempProject(const TempProject&) = delete;
+  TempProject& operator=(const TempProject&) = delete;
+
+  Host& host() { return Host::Instance(); }
+  const std::filesystem::path& Folder() const { return folder_; }
+  void Reopen() { host().Reopen(); }
+  // Changes one setting and writes settings.ini.
+  void SetSetting(const std::string& section, const std::string& key, const std::string& value);
+
+ private:
+  std::filesystem::path folder_;
+};
+
+}  // namespace hostsim

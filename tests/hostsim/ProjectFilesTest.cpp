@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/Orvik.h"
+#include "hostsim/ProjectError.h"
+#include "hostsim/TempProject.h"
+#include "hostsim/Text.h"
+
+namespace {
+
+using hostsim::Host;
+using hostsim::ProjectError;
+
+std::string Slurp(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Spill(const std::filesystem::path& file, const std::string& content) {
+  std::ofstream(file, std::ios::binary) << content;
+}
+
+std::string OpenError(const std::filesystem::path& folder) {
+  try {
+    Host::Instance().OpenProject(folder);
+  } catch (const ProjectError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(ProjectFiles, BadProjectsAreRefusedWithTheProblemNamedAndNothingWritten) {
+  struct Case {
+    const char* what;
+    const char* file;
+    const char* content;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"garbage database", "project.db", "this is not a database at all, not even close......", "project.db: "},
+      {"empty database", "project.db", "", "project.db: not a tag database"},
+      {"settings syntax", "settings.ini", "[OEM]\nCompanyID\n", "settings.ini: syntax error on line 2"},
+      {"settings number", "settings.ini", "[Limits]\nMaxArray=lots\n", "settings.ini: [Limits] MaxArray is not a whole number"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject project;
+    const auto folder = project.Folder();
+    project.host().CloseProject();
+    Spill(folder / c.file, c.content);
+    const std::string db = Slurp(folder / "project.db");
+    EXPECT_NE(OpenError(folder).find(c.error), std::string::npos) << OpenError(folder);
+    EXPECT_FALSE(Host::Instance().IsOpen());
+    EXPECT_EQ(Slurp(folder / "project.db"), db);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2) << "no file was added";
+  }
+  EXPECT_NE(OpenError("/nonexistent/project").find("project folder not found"), std::string::npos);
+  hostsim::TempProject empty;
+  std::filesystem::remove(empty.Folder() / "project.db");
+  EXPECT_EQ(OpenError(empty.Folder()), "project.db: not found");
+}
+
+TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
+  hostsim::TempProject project;
+  project.SetSetting("OEM", "CompanyID", "81");
+  project.SetSetting("Limits", "MaxArray", "500");
+  project.SetSetting("Project", "WindowsCE", "1");
+  project.SetSetting("SCP", "Enabled", "1");
+  project.SetSetting("SCP", "Tags", "Remote1, remote2");
+  project.SetSetting("Integration", "CreatedTags", "Tank");
+  project.host().AddTag(u"Tank", 1, 9);
+  project.Reopen();
+
+  EXPECT_EQ(APOrvikGetInt(u"OEM", u"CompanyID", 0), 81);
+  EXPECT_EQ(APOrvikGetInt(u"oem", u"companyid", 0), 81);
+  EXPECT_EQ(APOrvikGetInt(u"OEM", u"Missing", -7), -7);
+  EXPECT_EQ(OVGetMaxArray(), 500);
+  EXPECT_EQ(OVGetMaxTags(), 10000);
+  EXPECT_EQ(OVGetRealDatabaseSize(), 3 + 10) << "three standard tags and ten elements";
+  EXPECT_TRUE(OVIsAppForCE());
+  EXPECT_TRUE(DBSCPEnabled());
+  EXPECT_TRUE(DBSCPIsTagNameFromSCP(u"REMOTE2"));
+  EXPECT_FALSE(DBSCPIsTagNameFromSCP(u"Tank"));
+  EXPECT_FALSE(DBTagIntegrationEnabled());
+  EXPECT_TRUE(DBTagIntegrationIsTagCreated(u"Tank"));
+  EXPECT_EQ(OVGetInternalCount(), 2);
+  EXPECT_EQ(OVGetSoftPLCCount(), 1);
+  EXPECT_EQ(std::filesystem::path(hostsim::text::ToUtf8(APGetAppDatabasePath())), project.Folder());
+  project.SetSetting("Limits", "RealDatabaseSize", "1234");
+  EXPECT_EQ(OVGetRealDatabaseSize(), 1234);
+}
+
+std::u16string lastLanguage;
+void RememberLanguage(LPCWSTR code) { lastLanguage = code; }
+
+TEST(ProjectFiles, LanguageCallbacksHearTheCurrentLanguageAndEveryChange) {
+  hostsim::TempProject project;
+  WCHAR code[256];
+  ASSERT_TRUE(OVGetCurrentLanguage(code, 255));
+  EXPECT_EQ(std::u16string(code), u"en-US");
+  ASSERT_TRUE(LumoraSetLocalizedLanguage(RememberLanguage));
+  EXPECT_EQ(lastLanguage, u"en-US");
+  project.host().SetLanguage(u"de-CH");
+  EXPECT_EQ(lastLanguage, u"de-CH");
+  ASSERT_TRUE(LumoraRemoveLocalizedLanguage(RememberLanguage));
+  EXPECT_FALSE(LumoraRemoveLocalizedLanguage(RememberLanguage));
+  project.host().SetLanguage(u"fr");
+  EXPECT_EQ(lastLanguage, u"de-CH");
+  project.Reopen();
+  ASSERT_TRUE(OVGetCurrentLanguage(code, 255));
+  EXPECT_EQ(std::u16string(code), u"fr");
+}
+
+}  // namespace
