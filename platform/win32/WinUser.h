@@ -19,6 +19,7 @@
 #define WM_CLOSE 0x0010
 #define WM_SHOWWINDOW 0x0018
 #define WM_NOTIFY 0x004E
+#define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
 #define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
@@ -244,6 +245,36 @@ struct WNDCLASSW {
 };
 typedef WORD ATOM;
 
+struct CREATESTRUCTW {
+  LPVOID lpCreateParams;
+  HINSTANCE hInstance;
+  HMENU hMenu;
+  HWND hwndParent;
+  int cy;
+  int cx;
+  int y;
+  int x;
+  LONG style;
+  LPCWSTR lpszName;
+  LPCWSTR lpszClass;
+  DWORD dwExStyle;
+};
+
+// The fixed head of a dialog template as a resource holds it (packed to 2 bytes); a template in
+// the extended form starts with the words 1 and 0xFFFF instead and keeps its style at byte 12.
+#pragma pack(push, 2)
+struct DLGTEMPLATE {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  WORD cdit;
+  short x;
+  short y;
+  short cx;
+  short cy;
+};
+#pragma pack(pop)
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
+
 // Window classes and windows
 ATOM RegisterClassW(const WNDCLASSW* wndClass);
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
@@ -256,6 +287,8 @@ BOOL IsWindow(HWND hwnd);
 
 // Dialogs, created from a template of the resource module (RT_DIALOG, DIALOG or DIALOGEX form)
 HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM param);
+HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent, DLGPROC proc,
+                                LPARAM param);
 INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM param);
 
 // A dialog template built in memory, in the DIALOG form: the header, then menu, class and title

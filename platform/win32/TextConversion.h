@@ -1,0 +1,22 @@
+#pragma once
+// UTF-16 text at the platform's edges: conversions to and from UTF-8 (file names, terminal,
+// logs), Windows paths to this system's paths, and the case folding that Windows applies to
+// class names, module names and list-box searches.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::string Utf16ToUtf8(std::u16string_view text);
+// Invalid UTF-8 sequences become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+// A Windows path (backslashes or slashes) as a path of this system, in UTF-8.
+std::string ToNativePath(std::u16string_view path);
+
+char16_t FoldCase(char16_t c);
+std::u16string FoldCase(std::u16string_view text);
+bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b);
+bool StartsWithIgnoreCase(std::u16string_view text, std::u16string_view prefix);
+
+}  // namespace platform
