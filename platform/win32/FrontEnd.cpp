@@ -26,4 +26,9 @@ bool IsDialogEnded(HWND dialog) {
   return !window || window->ended;
 }
 
+INT_PTR DialogResult(HWND dialog) {
+  const WindowPtr window = FindWindowObject(dialog);
+  return window ? window->endResult : 0;
+}
+
 }  // namespace platform

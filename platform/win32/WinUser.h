@@ -260,21 +260,6 @@ struct CREATESTRUCTW {
   DWORD dwExStyle;
 };
 
-// The fixed head of a dialog template as a resource holds it (packed to 2 bytes); a template in
-// the extended form starts with the words 1 and 0xFFFF instead and keeps its style at byte 12.
-#pragma pack(push, 2)
-struct DLGTEMPLATE {
-  DWORD style;
-  DWORD dwExtendedStyle;
-  WORD cdit;
-  short x;
-  short y;
-  short cx;
-  short cy;
-};
-#pragma pack(pop)
-typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
-
 // Window classes and windows
 ATOM RegisterClassW(const WNDCLASSW* wndClass);
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
@@ -287,8 +272,6 @@ BOOL IsWindow(HWND hwnd);
 
 // Dialogs, created from a template of the resource module (RT_DIALOG, DIALOG or DIALOGEX form)
 HWND CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM param);
-HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent, DLGPROC proc,
-                                LPARAM param);
 INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc, LPARAM param);
 
 // A dialog template built in memory, in the DIALOG form: the header, then menu, class and title
@@ -318,6 +301,9 @@ struct DLGITEMTEMPLATE {
 typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
 INT_PTR DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent,
                                 DLGPROC proc, LPARAM param);
+// A template in the extended form (DIALOGEX) starts with the words 1 and 0xFFFF and is taken too.
+HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent, DLGPROC proc,
+                                LPARAM param);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL IsDialogMessageW(HWND dialog, LPMSG msg);
