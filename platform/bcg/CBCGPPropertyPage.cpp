@@ -1,0 +1,5 @@
+#include "platform/bcg/CBCGPPropertyPage.h"
+
+CBCGPPropertyPage::CBCGPPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage(nIDTemplate, nIDCaption) {}
+
+void CBCGPPropertyPage::EnableVisualManagerStyle(BOOL bEnable) { m_bVisualManagerStyle = bEnable; }

@@ -1,0 +1,275 @@
+#include "platform/driver/Driver.h"
+
+#include <algorithm>
+
+#include "platform/driver/ScriptedUser.h"
+#include "platform/driver/Utf8.h"
+#include "platform/win32/FrontEnd.h"
+
+namespace driver {
+
+namespace {
+
+struct KeyName {
+  const char* name;
+  Key key;
+};
+
+constexpr KeyName kKeyNames[] = {
+    {"Tab", Key::Tab},         {"Shift+Tab", Key::ShiftTab},   {"Enter", Key::Enter},
+    {"Escape", Key::Escape},   {"Space", Key::Space},          {"Backspace", Key::Backspace},
+    {"Delete", Key::Delete},   {"Left", Key::Left},            {"Right", Key::Right},
+    {"Home", Key::Home},       {"End", Key::End},              {"Ctrl+PgDn", Key::CtrlPageDown},
+    {"Ctrl+PgUp", Key::CtrlPageUp},
+};
+
+std::u16string WindowText(HWND window) {
+  std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::u16string ClassName(HWND window) {
+  WCHAR name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::u16string ItemText(HWND combo, int index) {
+  LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+std::string Joined(const std::vector<std::u16string>& texts) {
+  std::u16string joined;
+  for (const std::u16string& text : texts) joined += (joined.empty() ? u"" : u"|") + text;
+  return Quoted(joined);
+}
+
+}  // namespace
+
+bool KeyFromName(std::string_view name, Key& key) {
+  for (const KeyName& each : kKeyNames) {
+    if (name == each.name) {
+      key = each.key;
+      return true;
+    }
+  }
+  return false;
+}
+
+Driver::Driver(ScriptedUser& user, HWND window) : m_user(user), m_window(window) {}
+
+void Driver::Fail(const Where& where, const std::string& message) const { m_user.FailFromDriver(where, message); }
+
+HWND Driver::Control(int id, Where where) const {
+  HWND page = reinterpret_cast<HWND>(SendMessageW(m_window, PSM_GETCURRENTPAGEHWND, 0, 0));
+  HWND control = page ? GetDlgItem(page, id) : nullptr;
+  if (!control) control = GetDlgItem(m_window, id);
+  if (!control) Fail(where, "there is no control " + std::to_string(id));
+  return control;
+}
+
+void Driver::RequireOpen(const Where& where, const char* action) const {
+  if (Closed()) Fail(where, std::string(action) + ": the dialog is closed");
+}
+
+HWND Driver::Reachable(int id, const Where& where, const char* action) const {
+  RequireOpen(where, action);
+  HWND control = Control(id, where);
+  std::string what = std::string(action) + " " + std::to_string(id) + ": the control is ";
+  if (!IsWindowVisible(control)) Fail(where, what + "hidden");
+  if (!IsWindowEnabled(control)) Fail(where, what + "disabled");
+  return control;
+}
+
+HWND Driver::TabControl(const Where& where) const {
+  HWND tab = reinterpret_cast<HWND>(SendMessageW(m_window, PSM_GETTABCONTROL, 0, 0));
+  if (!tab) Fail(where, "the window is not a property sheet");
+  return tab;
+}
+
+void Driver::Deliver(UINT message, WPARAM wParam) {
+  MSG msg{GetFocus(), message, wParam, 0};
+  if (!IsDialogMessageW(m_window, &msg)) DispatchMessageW(&msg);
+}
+
+void Driver::Focus(int id, Where where) {
+  m_user.BeginAction(where);
+  HWND control = Reachable(id, where, "focus");
+  SetFocus(control);
+  if (ClassName(control) == u"Edit") {
+    auto end = static_cast<LPARAM>(GetWindowTextLengthW(control));
+    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(end), end);
+  }
+  m_user.AfterAction();
+}
+
+void Driver::SelectAll(int id, Where where) {
+  m_user.BeginAction(where);
+  HWND control = Reachable(id, where, "select-all");
+  SetFocus(control);
+  SendMessageW(control, EM_SETSEL, 0, -1);
+  m_user.AfterAction();
+}
+
+void Driver::Type(std::u16string_view text, Where where) {
+  m_user.BeginAction(where);
+  for (char16_t ch : text) {
+    RequireOpen(where, "type");
+    HWND focus = GetFocus();
+    if (!focus || (focus != m_window && !IsChild(m_window, focus))) Fail(where, "type: no control of the dialog has the focus");
+    if (ch == u'\n')
+      Deliver(WM_KEYDOWN, VK_RETURN);
+    else
+      Deliver(WM_CHAR, ch);
+    m_user.AfterAction();
+  }
+}
+
+void Driver::Press(Key key, Where where) {
+  m_user.BeginAction(where);
+  RequireOpen(where, "key");
+  switch (key) {
+    case Key::Tab:
+      Deliver(WM_KEYDOWN, VK_TAB);
+      break;
+    case Key::ShiftTab:
+      platform::SetKeyDown(VK_SHIFT, true);
+      Deliver(WM_KEYDOWN, VK_TAB);
+      platform::SetKeyDown(VK_SHIFT, false);
+      break;
+    case Key::Enter:
+      Deliver(WM_KEYDOWN, VK_RETURN);
+      break;
+    case Key::Escape:
+      Deliver(WM_KEYDOWN, VK_ESCAPE);
+      break;
+    case Key::Space:
+      Deliver(WM_KEYDOWN, VK_SPACE);
+      Deliver(WM_CHAR, u' ');
+      break;
+    case Key::Backspace:
+      Deliver(WM_KEYDOWN, VK_BACK);
+      break;
+    case Key::Delete:
+      Deliver(WM_KEYDOWN, VK_DELETE);
+      break;
+    case Key::Left:
+      Deliver(WM_KEYDOWN, VK_LEFT);
+      break;
+    case Key::Right:
+      Deliver(WM_KEYDOWN, VK_RIGHT);
+      break;
+    case Key::Home:
+      Deliver(WM_KEYDOWN, VK_HOME);
+      break;
+    case Key::End:
+      Deliver(WM_KEYDOWN, VK_END);
+      break;
+    case Key::CtrlPageDown:
+    case Key::CtrlPageUp: {
+      // The sheet's keyboard switch: the next or previous tab, wrapping around.
+      auto count = static_cast<int>(SendMessageW(TabControl(where), TCM_GETITEMCOUNT, 0, 0));
+      auto current = static_cast<int>(SendMessageW(TabControl(where), TCM_GETCURSEL, 0, 0));
+      int next = (current + (key == Key::CtrlPageDown ? 1 : count - 1)) % std::max(count, 1);
+      SendMessageW(m_window, PSM_SETCURSEL, static_cast<WPARAM>(next), 0);
+      break;
+    }
+  }
+  m_user.AfterAction();
+}
+
+void Driver::Click(int id, Where where) {
+  m_user.BeginAction(where);
+  HWND control = Reachable(id, where, "click");
+  SetFocus(control);
+  if (ClassName(control) == u"Button") SendMessageW(control, BM_CLICK, 0, 0);
+  m_user.AfterAction();
+}
+
+void Driver::Choose(int id, std::u16string_view item, Where where) {
+  m_user.BeginAction(where);
+  HWND combo = Reachable(id, where, "choose");
+  std::vector<std::u16string> items = Items(id, where);
+  auto found = std::find(items.begin(), items.end(), item);
+  if (found == items.end()) Fail(where, "choose " + std::to_string(id) + ": no item " + Quoted(item) + " among " + Joined(items));
+  SetFocus(combo);
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(found - items.begin()), 0);
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  m_user.AfterAction();
+}
+
+void Driver::Page(std::u16string_view title, Where where) {
+  m_user.BeginAction(where);
+  RequireOpen(where, "page");
+  std::vector<std::u16string> titles = Pages(where);
+  auto found = std::find(titles.begin(), titles.end(), title);
+  if (found == titles.end()) Fail(where, "page: no tab " + Quoted(title) + " among " + Joined(titles));
+  SendMessageW(m_window, PSM_SETCURSEL, static_cast<WPARAM>(found - titles.begin()), 0);
+  m_user.AfterAction();
+}
+
+void Driver::Ok(Where where) { Click(IDOK, where); }
+
+void Driver::Cancel(Where where) { Click(IDCANCEL, where); }
+
+std::u16string Driver::Text(int id, Where where) const { return WindowText(Control(id, where)); }
+
+bool Driver::Enabled(int id, Where where) const { return IsWindowEnabled(Control(id, where)); }
+
+bool Driver::Visible(int id, Where where) const { return IsWindowVisible(Control(id, where)); }
+
+bool Driver::Checked(int id, Where where) const { return SendMessageW(Control(id, where), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool Driver::Focused(int id, Where where) const { return GetFocus() == Control(id, where); }
+
+bool Driver::ReadOnly(int id, Where where) const {
+  return (GetWindowLongPtrW(Control(id, where), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+std::vector<std::u16string> Driver::Items(int id, Where where) const {
+  HWND combo = Control(id, where);
+  std::vector<std::u16string> items;
+  auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) items.push_back(ItemText(combo, i));
+  return items;
+}
+
+std::u16string Driver::Selected(int id, Where where) const {
+  HWND combo = Control(id, where);
+  return ItemText(combo, static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+}
+
+std::vector<std::u16string> Driver::Pages(Where where) const {
+  HWND tab = TabControl(where);
+  std::vector<std::u16string> titles;
+  auto count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    WCHAR title[256] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = title;
+    item.cchTextMax = 256;
+    SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    titles.emplace_back(title);
+  }
+  return titles;
+}
+
+std::u16string Driver::ActivePage(Where where) const {
+  HWND tab = TabControl(where);
+  auto current = static_cast<int>(SendMessageW(tab, TCM_GETCURSEL, 0, 0));
+  std::vector<std::u16string> titles = Pages(where);
+  return current >= 0 && current < static_cast<int>(titles.size()) ? titles[static_cast<size_t>(current)] : u"";
+}
+
+bool Driver::Closed() const { return platform::IsDialogEnded(m_window); }
+
+INT_PTR Driver::Result() const { return Closed() ? platform::DialogResult(m_window) : 0; }
+
+}  // namespace driver

@@ -1,0 +1,15 @@
+#include "platform/mfc/AfxMessageBox.h"
+
+#include "platform/mfc/CString.h"
+#include "platform/mfc/CWinApp.h"
+
+int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT) {
+  LPCWSTR title = AfxGetAppName();
+  return ::MessageBoxW(::GetForegroundWindow(), lpszText, title ? title : u"", nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
+  CString text;
+  text.LoadString(nIDPrompt);
+  return AfxMessageBox(text, nType, nIDHelp);
+}

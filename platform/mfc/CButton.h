@@ -1,0 +1,10 @@
+#pragma once
+// A button or check box control.
+
+#include "platform/mfc/CWnd.h"
+
+class CButton : public CWnd {
+ public:
+  int GetCheck() const;
+  void SetCheck(int nCheck);
+};

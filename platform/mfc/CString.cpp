@@ -1,0 +1,339 @@
+#include "platform/mfc/CString.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "platform/mfc/AfxModuleState.h"
+#include "platform/win32/WinUser.h"
+#include "platform/win32/WinBase.h"
+
+namespace {
+
+bool IsBlank(WCHAR ch) { return ch == u' ' || (ch >= u'\t' && ch <= u'\r'); }
+
+// Case mapping for the scripts the product's languages use: ASCII, Latin-1, Latin
+// Extended-A, Greek and Cyrillic.
+WCHAR ToUpper(WCHAR ch) {
+  if (ch >= u'a' && ch <= u'z') return static_cast<WCHAR>(ch - 32);
+  if (ch < 0x80) return ch;
+  if ((ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x3B1 && ch <= 0x3C9 && ch != 0x3C2) ||
+      (ch >= 0x430 && ch <= 0x44F))
+    return static_cast<WCHAR>(ch - 32);
+  if (ch == 0xFF) return 0x178;
+  if (ch >= 0x450 && ch <= 0x45F) return static_cast<WCHAR>(ch - 80);
+  if (ch >= 0x100 && ch <= 0x17F && ch != 0x130 && ch != 0x131 && ch != 0x138 && ch != 0x149 &&
+      ch != 0x17F) {
+    bool evenIsLower = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
+    bool isLower = evenIsLower ? (ch % 2 == 0) : (ch % 2 == 1);
+    return isLower ? static_cast<WCHAR>(ch - 1) : ch;
+  }
+  return ch;
+}
+
+WCHAR ToLower(WCHAR ch) {
+  if (ch >= u'A' && ch <= u'Z') return static_cast<WCHAR>(ch + 32);
+  if (ch < 0x80) return ch;
+  if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) || (ch >= 0x391 && ch <= 0x3A9 && ch != 0x3A2) ||
+      (ch >= 0x410 && ch <= 0x42F))
+    return static_cast<WCHAR>(ch + 32);
+  if (ch == 0x178) return 0xFF;
+  if (ch >= 0x400 && ch <= 0x40F) return static_cast<WCHAR>(ch + 80);
+  if (ch >= 0x100 && ch <= 0x17F && ch != 0x130 && ch != 0x131 && ch != 0x138 && ch != 0x149 &&
+      ch != 0x17F) {
+    bool evenIsLower = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
+    bool isUpper = evenIsLower ? (ch % 2 == 1) : (ch % 2 == 0);
+    return isUpper ? static_cast<WCHAR>(ch + 1) : ch;
+  }
+  return ch;
+}
+
+std::u16string Widen(const char* text) {
+  std::u16string out;
+  for (const char* p = text; *p; ++p) out += static_cast<WCHAR>(static_cast<unsigned char>(*p));
+  return out;
+}
+
+// One conversion specification of a format: %[flags][width][.precision][length]type.
+struct Spec {
+  std::string flags;
+  int width = -1;
+  int precision = -1;
+  char type = 0;
+};
+
+// Pads text to the specification's width, on the left unless the '-' flag is given.
+std::u16string Pad(std::u16string text, const Spec& spec) {
+  if (spec.width > static_cast<int>(text.size())) {
+    std::u16string fill(static_cast<size_t>(spec.width) - text.size(), u' ');
+    text = spec.flags.find('-') != std::string::npos ? text + fill : fill + text;
+  }
+  return text;
+}
+
+std::u16string Convert(const Spec& spec, const CStringFormatArg* arg) {
+  std::string narrow = "%" + spec.flags;
+  if (spec.width >= 0) narrow += std::to_string(spec.width);
+  if (spec.precision >= 0) narrow += "." + std::to_string(spec.precision);
+  char buffer[512];
+  switch (spec.type) {
+    case 's':
+    case 'S': {
+      std::u16string text = arg && arg->AsText() ? arg->AsText() : u"(null)";
+      if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision))
+        text.resize(static_cast<size_t>(spec.precision));
+      return Pad(text, spec);
+    }
+    case 'c':
+    case 'C':
+      return Pad(std::u16string(1, static_cast<WCHAR>(arg ? arg->AsUnsigned() : 0)), spec);
+    case 'd':
+    case 'i':
+      narrow += "lld";
+      std::snprintf(buffer, sizeof buffer, narrow.c_str(), arg ? arg->AsSigned() : 0LL);
+      return Widen(buffer);
+    case 'u':
+    case 'x':
+    case 'X':
+    case 'o':
+      narrow += "ll";
+      narrow += spec.type;
+      std::snprintf(buffer, sizeof buffer, narrow.c_str(), arg ? arg->AsUnsigned() : 0ULL);
+      return Widen(buffer);
+    default:
+      narrow += spec.type;
+      std::snprintf(buffer, sizeof buffer, narrow.c_str(), arg ? arg->AsReal() : 0.0);
+      return Widen(buffer);
+  }
+}
+
+}  // namespace
+
+CStringFormatArg::CStringFormatArg(const CString& text) : m_kind(Kind::Text), m_text(text.GetString()) {}
+
+long long CStringFormatArg::AsSigned() const {
+  switch (m_kind) {
+    case Kind::Signed: return m_signed;
+    case Kind::Unsigned: return static_cast<long long>(m_unsigned);
+    case Kind::Real: return static_cast<long long>(m_real);
+    case Kind::Text: return 0;
+  }
+  return 0;
+}
+
+unsigned long long CStringFormatArg::AsUnsigned() const {
+  switch (m_kind) {
+    case Kind::Signed: return static_cast<unsigned long long>(m_signed);
+    case Kind::Unsigned: return m_unsigned;
+    case Kind::Real: return static_cast<unsigned long long>(static_cast<long long>(m_real));
+    case Kind::Text: return 0;
+  }
+  return 0;
+}
+
+double CStringFormatArg::AsReal() const {
+  switch (m_kind) {
+    case Kind::Signed: return static_cast<double>(m_signed);
+    case Kind::Unsigned: return static_cast<double>(m_unsigned);
+    case Kind::Real: return m_real;
+    case Kind::Text: return 0.0;
+  }
+  return 0.0;
+}
+
+CString::CString(LPCWSTR text) {
+  if (text) m_text = text;
+}
+
+CString::CString(LPCWSTR text, int length) {
+  if (text && length > 0) m_text.assign(text, static_cast<size_t>(length));
+}
+
+CString::CString(WCHAR ch, int repeat) {
+  if (repeat > 0) m_text.assign(static_cast<size_t>(repeat), ch);
+}
+
+CString& CString::operator=(LPCWSTR text) {
+  m_text = text ? text : u"";
+  return *this;
+}
+
+CString& CString::operator+=(const CString& text) {
+  m_text += text.m_text;
+  return *this;
+}
+
+CString& CString::operator+=(LPCWSTR text) {
+  if (text) m_text += text;
+  return *this;
+}
+
+CString& CString::operator+=(WCHAR ch) {
+  m_text += ch;
+  return *this;
+}
+
+BOOL CString::LoadString(UINT id) {
+  std::u16string buffer(256, u'\0');
+  for (;;) {
+    int length = LoadStringW(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
+    if (length <= 0) {
+      m_text.clear();
+      return FALSE;
+    }
+    if (length < static_cast<int>(buffer.size()) - 1) {
+      buffer.resize(static_cast<size_t>(length));
+      m_text = std::move(buffer);
+      return TRUE;
+    }
+    buffer.assign(buffer.size() * 2, u'\0');
+  }
+}
+
+void CString::FormatList(LPCWSTR format, std::initializer_list<CStringFormatArg> args) {
+  std::u16string out;
+  const CStringFormatArg* next = args.begin();
+  auto take = [&]() -> const CStringFormatArg* { return next != args.end() ? next++ : nullptr; };
+  for (LPCWSTR p = format ? format : u""; *p; ++p) {
+    if (*p != u'%') {
+      out += *p;
+      continue;
+    }
+    ++p;
+    if (*p == u'%') {
+      out += u'%';
+      continue;
+    }
+    Spec spec;
+    while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
+      spec.flags += static_cast<char>(*p++);
+    if (*p == u'*') {
+      const CStringFormatArg* width = take();
+      spec.width = width ? static_cast<int>(width->AsSigned()) : 0;
+      ++p;
+    } else {
+      for (; *p >= u'0' && *p <= u'9'; ++p) spec.width = std::max(spec.width, 0) * 10 + (*p - u'0');
+    }
+    if (*p == u'.') {
+      ++p;
+      spec.precision = 0;
+      if (*p == u'*') {
+        const CStringFormatArg* precision = take();
+        spec.precision = precision ? static_cast<int>(precision->AsSigned()) : 0;
+        ++p;
+      } else {
+        for (; *p >= u'0' && *p <= u'9'; ++p) spec.precision = spec.precision * 10 + (*p - u'0');
+      }
+    }
+    while (*p == u'h' || *p == u'l' || *p == u'L' || *p == u'I' || *p == u'3' || *p == u'2' ||
+           *p == u'6' || *p == u'4' || *p == u'z')
+      ++p;
+    if (!*p) break;
+    spec.type = static_cast<char>(*p);
+    if (std::string("diuxXocCsSfFeEgGaA").find(spec.type) == std::string::npos) continue;
+    out += Convert(spec, take());
+  }
+  m_text = std::move(out);
+}
+
+CString& CString::Trim() { return TrimRight().TrimLeft(); }
+
+CString& CString::TrimLeft() {
+  auto first = std::find_if(m_text.begin(), m_text.end(), [](WCHAR ch) { return !IsBlank(ch); });
+  m_text.erase(m_text.begin(), first);
+  return *this;
+}
+
+CString& CString::TrimRight() {
+  while (!m_text.empty() && IsBlank(m_text.back())) m_text.pop_back();
+  return *this;
+}
+
+CString& CString::MakeUpper() {
+  std::transform(m_text.begin(), m_text.end(), m_text.begin(), ToUpper);
+  return *this;
+}
+
+CString& CString::MakeLower() {
+  std::transform(m_text.begin(), m_text.end(), m_text.begin(), ToLower);
+  return *this;
+}
+
+int CString::Compare(LPCWSTR other) const { return m_text.compare(other ? other : u""); }
+
+int CString::CompareNoCase(LPCWSTR other) const {
+  CString a(*this), b(other);
+  return a.MakeLower().Compare(b.MakeLower());
+}
+
+int CString::Find(WCHAR ch, int start) const {
+  if (start < 0 || start > GetLength()) return -1;
+  size_t at = m_text.find(ch, static_cast<size_t>(start));
+  return at == std::u16string::npos ? -1 : static_cast<int>(at);
+}
+
+int CString::Find(LPCWSTR text, int start) const {
+  if (start < 0 || start > GetLength()) return -1;
+  size_t at = m_text.find(text ? text : u"", static_cast<size_t>(start));
+  return at == std::u16string::npos ? -1 : static_cast<int>(at);
+}
+
+int CString::ReverseFind(WCHAR ch) const {
+  size_t at = m_text.rfind(ch);
+  return at == std::u16string::npos ? -1 : static_cast<int>(at);
+}
+
+CString CString::Left(int count) const {
+  return CString(m_text.substr(0, static_cast<size_t>(std::clamp(count, 0, GetLength()))));
+}
+
+CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+
+CString CString::Mid(int first, int count) const {
+  first = std::clamp(first, 0, GetLength());
+  count = std::clamp(count, 0, GetLength() - first);
+  return CString(m_text.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
+}
+
+CString CString::Right(int count) const {
+  count = std::clamp(count, 0, GetLength());
+  return CString(m_text.substr(static_cast<size_t>(GetLength() - count)));
+}
+
+int CString::Replace(WCHAR oldChar, WCHAR newChar) {
+  int count = 0;
+  for (WCHAR& ch : m_text) {
+    if (ch == oldChar) {
+      ch = newChar;
+      ++count;
+    }
+  }
+  return count;
+}
+
+int CString::Replace(LPCWSTR oldText, LPCWSTR newText) {
+  std::u16string from = oldText ? oldText : u"";
+  std::u16string to = newText ? newText : u"";
+  if (from.empty()) return 0;
+  int count = 0;
+  for (size_t at = m_text.find(from); at != std::u16string::npos; at = m_text.find(from, at + to.size())) {
+    m_text.replace(at, from.size(), to);
+    ++count;
+  }
+  return count;
+}
+
+LPWSTR CString::GetBuffer(int minLength) {
+  if (minLength > GetLength()) m_text.resize(static_cast<size_t>(minLength));
+  return m_text.data();
+}
+
+void CString::ReleaseBuffer(int newLength) {
+  if (newLength < 0) newLength = static_cast<int>(std::u16string(m_text.c_str()).size());
+  m_text.resize(static_cast<size_t>(newLength));
+}
+
+CString operator+(const CString& a, const CString& b) { return CString(a.m_text + b.m_text); }
+CString operator+(const CString& a, LPCWSTR b) { return CString(a.m_text + (b ? b : u"")); }
+CString operator+(LPCWSTR a, const CString& b) { return CString((a ? a : u"") + b.m_text); }
+CString operator+(const CString& a, WCHAR b) { return CString(a.m_text + b); }

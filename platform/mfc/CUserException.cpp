@@ -1,0 +1,6 @@
+#include "platform/mfc/CUserException.h"
+
+void AfxThrowUserException() {
+  static CUserException exception;
+  throw &exception;
+}
