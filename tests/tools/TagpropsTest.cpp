@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "host/Orvik.h"
+#include "hostsim/DemoProject.h"
+#include "hostsim/Host.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs tagprops with the arguments (shell words) and an empty data folder of its own.
+Outcome RunTagprops(const std::string& arguments, const fs::path& dataHome) {
+  const fs::path errFile = dataHome / "stderr.txt";
+  const std::string command = "XDG_DATA_HOME='" + dataHome.string() + "' " TAGPROPS_PATH " " + arguments + " 2>'" +
+                              errFile.string() + "'";
+  Outcome run;
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = Slurp(errFile);
+  fs::remove(errFile);
+  return run;
+}
+
+// Every file below the folder with its content.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    files[entry.path().string()] = entry.is_regular_file() ? Slurp(entry.path()) : "<dir>";
+  }
+  return files;
+}
+
+class Tagprops : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "tagprops-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    hostsim::DemoProject::Write(root_ / "demo");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+  Outcome Call(const std::string& arguments) { return RunTagprops(arguments, root_); }
+  std::string Demo() const { return "--project '" + (root_ / "demo").string() + "' "; }
+  fs::path root_;
+};
+
+TEST_F(Tagprops, BadInputGetsOneLineNamingTheProblemAndWritesNothing) {
+  struct Case {
+    const char* what;
+    void (*spoil)(const fs::path& demo);
+    const char* arguments;
+    int code;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"missing project", nullptr, "--project /nonexistent/folder list", 1, "project folder not found"},
+      {"no database", [](const fs::path& d) { fs::remove(d / "project.db"); }, "list", 1, "project.db: not found"},
+      {"database is a folder", [](const fs::path& d) { fs::remove(d / "project.db"); fs::create_directory(d / "project.db"); },
+       "list", 1, "project.db: not found"},
+      {"corrupt database", [](const fs::path& d) { std::ofstream(d / "project.db") << std::string(4096, 'x'); }, "list",
+       1, "project.db: not a tag database"},
+      {"corrupt settings", [](const fs::path& d) { std::ofstream(d / "settings.ini") << "[OEM\nCompanyID=81\n"; },
+       "show Level", 1, "settings.ini: syntax error on line 1"},
+      {"unknown tag", nullptr, "show Nope", 1, "no tag named Nope"},
+      {"unknown member", nullptr, "show Pump1.Torque", 1, "no tag named Pump1.Torque"},
+      {"init over a project", nullptr, "init DEMO", 1, "already holds a project"},
+      {"unknown command", nullptr, "frob", 2, "unknown command frob"},
+      {"missing argument", nullptr, "show", 2, "usage: tagprops show TAG"},
+      {"unknown option", nullptr, "--colour list", 2, "unknown option --colour"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path demo = root_ / "demo";
+    if (c.spoil != nullptr) c.spoil(demo);
+    const auto before = Snapshot(root_);
+    std::string arguments = c.arguments;
+    if (arguments == "init DEMO") arguments = "init '" + demo.string() + "'";
+    const Outcome run = Call(arguments.starts_with("--") || arguments.starts_with("init") ? arguments : Demo() + arguments);
+    EXPECT_EQ(run.code, c.code);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("tagprops: ")) << run.err;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    EXPECT_EQ(Snapshot(root_), before);
+    fs::remove_all(demo);
+    hostsim::DemoProject::Write(demo);
+  }
+}
+
+TEST_F(Tagprops, ListsTagsAndShowsAStableReportWithPostedMessages) {
+  const Outcome list = Call(Demo() + "list");
+  ASSERT_EQ(list.code, 0) << list.err;
+  EXPECT_NE(list.out.find("\n    12  user     Integer            0  Level\n"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("\n     1  system   Integer            0  Second\n"), std::string::npos);
+  EXPECT_NE(list.out.find("\n     6  user     Pump               0  Pump1\n"), std::string::npos);
+
+  const Outcome first = Call(Demo() + "show Counters");
+  ASSERT_EQ(first.code, 0) << first.err;
+  for (const char* line : {"tag.type: 1 Integer\n", "tag.size: 10\n", "element[10].history.enabled: 1\n",
+                           "element[3].alarms.type[0].code: 2 Hi\n", "element[3].alarms.type[0].limit: 1000\n",
+                           "messages: 0\n"}) {
+    EXPECT_NE(first.out.find(line), std::string::npos) << line;
+  }
+  EXPECT_EQ(Call(Demo() + "show counters").out, first.out) << "the report is stable";
+
+  auto& host = hostsim::Host::Instance();
+  host.OpenProject(root_ / "demo");
+  VarRef ref{};
+  ASSERT_TRUE(DBGetVar(&ref, u"Counters[3]"));
+  DWORD a = 0, b = 0;
+  OVMakeCVarParam(&ref, &a, &b);
+  OVExePostMessage(u"BGTASK", 0x551, a, b);
+  host.CloseProject();
+  const Outcome after = Call(Demo() + "show Counters");
+  EXPECT_NE(after.out.find("messages: 1\nmessage[0]: BGTASK 0x551 first=0x0000000D second=0x00000003\n"),
+            std::string::npos)
+      << after.out;
+}
+
+TEST_F(Tagprops, WithoutAProjectItMakesTheDemoProjectOnFirstUse) {
+  const Outcome run = Call("show Pump1.Speed");
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_TRUE(fs::exists(root_ / "tagprops" / "demo" / "project.db"));
+  EXPECT_NE(run.out.find("member[Speed].integration.value: 1\n"), std::string::npos);
+  EXPECT_EQ(run.out.find("member[Flow]"), std::string::npos) << "only the member asked for";
+}
+
+}  // namespace

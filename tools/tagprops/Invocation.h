@@ -1,0 +1,28 @@
+#pragma once
+// The parsed command line of tagprops: global options, the command and its arguments. A new global
+// option is one more row in the option table of Invocation.cpp and one member here.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tagprops {
+
+class Invocation {
+ public:
+  // Throws UsageError for an unknown option, a missing option value or a missing command.
+  static Invocation Parse(int argc, const char* const* argv);
+  static std::string OptionsHelp();
+
+  bool help = false;
+  std::optional<std::filesystem::path> project;
+  std::string command;
+  std::vector<std::string> arguments;
+
+  // Opens --project, or the demo project in the user's data folder (made on first use).
+  void OpenProject() const;
+  static std::filesystem::path DefaultProjectFolder();
+};
+
+}  // namespace tagprops

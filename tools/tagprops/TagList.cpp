@@ -1,0 +1,42 @@
+#include "tools/tagprops/TagList.h"
+
+#include <cstdio>
+
+#include "hostsim/Text.h"
+
+namespace tagprops {
+
+std::string TagList::TypeName(const hostsim::TagDatabase& database, int type) {
+  static const char* const kBaseTypes[] = {"Boolean", "Integer", "Real", "String"};
+  if (type >= 0 && type <= 3) return kBaseTypes[type];
+  const hostsim::TagClass* cls = database.ClassAt(type - 3);
+  return cls != nullptr ? hostsim::text::ToUtf8(cls->name) : "?";
+}
+
+const char* TagList::KindName(hostsim::TagKind kind) {
+  switch (kind) {
+    case hostsim::TagKind::System:
+      return "system";
+    case hostsim::TagKind::SoftPLC:
+      return "softplc";
+    case hostsim::TagKind::User:
+      break;
+  }
+  return "user";
+}
+
+std::string TagList::Format(const hostsim::TagDatabase& database) {
+  std::string out = "NUMBER  KIND     TYPE            SIZE  NAME\n";
+  out.reserve(out.size() + database.Tags().size() * 48);
+  char line[96];
+  for (const auto& tag : database.Tags()) {
+    std::snprintf(line, sizeof line, "%6u  %-7s  %-14s %5d  ", static_cast<unsigned>(tag->number), KindName(tag->kind),
+                  TypeName(database, tag->type).c_str(), tag->Size());
+    out += line;
+    out += hostsim::text::ToUtf8(tag->name);
+    out += '\n';
+  }
+  return out;
+}
+
+}  // namespace tagprops
