@@ -57,8 +57,8 @@ void Host::OpenProject(const std::filesystem::path& folder) {
 
 void Host::CloseProject() {
   lock_.reset();
-  store_.reset();
   database_ = TagDatabase();
+  store_.reset();
   settings_ = Settings();
   messages_.clear();
   handedOut_.clear();
@@ -146,8 +146,8 @@ void Host::Commit(std::u16string_view name) {
   CommitTag(TagNamed(name, ref));
 }
 
-void Host::CommitTag(const Tag& tag) {
-  Store().CommitTag(tag);
+void Host::CommitTag(Tag& tag) {
+  Store().CommitTag(database_.Loaded(tag));
   handedOut_.erase(tag.number);
 }
 
@@ -155,7 +155,7 @@ void Host::CommitHandedOut() {
   ProjectStore& store = Store();
   ProjectStore::Transaction t(store);
   for (const WORD number : handedOut_) {
-    if (const Tag* tag = database_.TagAt(number)) store.CommitTag(*tag);
+    if (Tag* tag = database_.TagAt(number)) store.CommitTag(database_.Loaded(*tag));
   }
   t.Commit();
   handedOut_.clear();

@@ -83,7 +83,7 @@ class Host {
   // For the ORVIK calls.
   TagDatabase* OpenDatabase() { return store_ ? &database_ : nullptr; }
   void HandOut(WORD tagNumber) { handedOut_.insert(tagNumber); }
-  void CommitTag(const Tag& tag);
+  void CommitTag(Tag& tag);
   void CommitHandedOut();
   void SetSize(Tag& tag, int size);
   void SetType(Tag& tag, int type);

@@ -39,9 +39,20 @@ BOOL Written(Write write) {
   }
 }
 
+// The variable a reference names, its tag loaded; null when there is none or it cannot be read.
+hostsim::Variable* VariableOf(const VarRef* ref) {
+  TagDatabase* db = Db();
+  if (db == nullptr || ref == nullptr) return nullptr;
+  try {
+    return db->VariableOf(*ref);
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+}
+
 BOOL CommitTagOf(VarRef* ref) {
   TagDatabase* db = Db();
-  const Tag* tag = db != nullptr && ref != nullptr ? db->TagOf(*ref) : nullptr;
+  Tag* tag = db != nullptr && ref != nullptr ? db->TagOf(*ref) : nullptr;
   if (tag == nullptr) return FALSE;
   return Written([&] { Host::Instance().CommitTag(*tag); });
 }
@@ -59,8 +70,7 @@ BOOL ORVIKAPI DBGetVar(VarRef* ref, LPCWSTR name) {
 }
 
 BOOL ORVIKAPI OVFindVar(VarRef* ref, TagDefRecord** definition, VarRecord** record, int flag) {
-  TagDatabase* db = Db();
-  hostsim::Variable* variable = db != nullptr && ref != nullptr ? db->VariableOf(*ref) : nullptr;
+  hostsim::Variable* variable = VariableOf(ref);
   if (variable == nullptr) return FALSE;
   if (definition != nullptr) *definition = &variable->Definition();
   if (record != nullptr) {
@@ -74,7 +84,7 @@ BOOL ORVIKAPI OVFindVar(VarRef* ref, TagDefRecord** definition, VarRecord** reco
 int ORVIKAPI OVTypeVar(VarRef* ref) {
   TagDatabase* db = Db();
   const Tag* tag = db != nullptr && ref != nullptr ? db->TagOf(*ref) : nullptr;
-  if (tag == nullptr || tag->VariableAt(ref->GetMember()) == nullptr) return -1;
+  if (tag == nullptr || VariableOf(ref) == nullptr) return -1;
   if (ref->GetMember() == 0) return tag->type;
   return db->ClassAt(tag->ClassNumber())->members[ref->GetMember() - 1].type;
 }

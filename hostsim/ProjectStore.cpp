@@ -54,11 +54,10 @@ void SetField(WCHAR (&buffer)[N], std::u16string_view value) {
 ProjectStore::ProjectStore(sqlite3* db) : db_(db) {}
 
 ProjectStore::~ProjectStore() {
-  insertTag_.reset();
-  insertVariable_.reset();
-  insertElement_.reset();
-  insertInfo_.reset();
-  insertType_.reset();
+  for (auto* statement : {&insertTag_, &insertVariable_, &insertElement_, &insertInfo_, &insertType_,
+                          &selectVariables_, &selectElements_, &selectInfos_, &selectTypes_}) {
+    statement->reset();
+  }
   sqlite3_close(db_);
 }
 
@@ -128,6 +127,20 @@ void ProjectStore::Prepare() {
   insertElement_ = std::make_unique<SqliteStatement>(db_, "INSERT INTO elements VALUES(?,?,?,?,?,?)");
   insertInfo_ = std::make_unique<SqliteStatement>(db_, "INSERT INTO alarm_infos VALUES(?,?,?,?,?,?,?,?,?,?,?)");
   insertType_ = std::make_unique<SqliteStatement>(db_, "INSERT INTO alarm_types VALUES(?,?,?,?,?,?,?,?)");
+  selectVariables_ = std::make_unique<SqliteStatement>(
+      db_,
+      "SELECT member, flags, host, param_flags, eng_min, eng_max, dead_band, unit, startup FROM variables "
+      "WHERE tag = ?");
+  selectElements_ = std::make_unique<SqliteStatement>(
+      db_, "SELECT member, element, flags, host, log_dead_band FROM elements WHERE tag = ?");
+  selectInfos_ = std::make_unique<SqliteStatement>(
+      db_,
+      "SELECT member, element, flags, dead_band, deviation_dead_band, deviation_setpoint, remote_ack, on_text, "
+      "off_text, ack_text FROM alarm_infos WHERE tag = ?");
+  selectTypes_ = std::make_unique<SqliteStatement>(
+      db_,
+      "SELECT member, element, flags, message, selection, limit_value FROM alarm_types WHERE tag = ? "
+      "ORDER BY member, element, position");
 }
 
 void ProjectStore::Load(TagDatabase& database, std::vector<PostedMessage>& messages) {
@@ -147,99 +160,95 @@ void ProjectStore::Load(TagDatabase& database, std::vector<PostedMessage>& messa
     while (tags.Step()) {
       const auto kind = tags.Int(2);
       if (kind < 0 || kind > 2) throw Corrupt("tag kind out of range");
-      const Tag& tag = database.AddTag(static_cast<TagKind>(kind), tags.Text(1), static_cast<int>(tags.Int(3)),
-                                       static_cast<int>(tags.Int(4)), tags.Text(5), static_cast<int>(tags.Int(6)));
+      const Tag& tag = database.AddStoredTag(static_cast<TagKind>(kind), tags.Text(1), static_cast<int>(tags.Int(3)),
+                                             static_cast<int>(tags.Int(4)), tags.Text(5), static_cast<int>(tags.Int(6)));
       if (tag.number != tags.Int(0)) throw Corrupt("tags are not numbered from 1");
     }
   } catch (const std::invalid_argument& e) {
     throw Corrupt(e.what());
   }
-  LoadVariables(database);
-  LoadElements(database);
-  LoadAlarms(database);
   SqliteStatement posted(db_, "SELECT task, message, first, second FROM messages ORDER BY seq");
   while (posted.Step()) {
     messages.push_back({posted.Text(0), static_cast<UINT>(posted.Int(1)), static_cast<DWORD>(posted.Int(2)),
                         static_cast<DWORD>(posted.Int(3))});
   }
+  database.SetLoader([this](Tag& tag) { LoadTag(tag); });
 }
 
-void ProjectStore::LoadVariables(TagDatabase& database) {
-  SqliteStatement rows(db_,
-                       "SELECT tag, member, flags, host, param_flags, eng_min, eng_max, dead_band, unit, startup "
-                       "FROM variables");
-  while (rows.Step()) {
-    const Tag* tag = database.TagAt(static_cast<int>(rows.Int(0)));
-    Variable* v = tag != nullptr ? tag->VariableAt(static_cast<DWORD>(rows.Int(1))) : nullptr;
-    if (v == nullptr) throw Corrupt("a variable row names no tag or member");
-    TagDefRecord& def = v->Definition();
-    const auto flags = static_cast<DWORD>(rows.Int(2));
-    const DWORD shape = TagDefRecord::ArraySize::kMask | TagDefRecord::Structure::kMask;
-    if ((flags & shape) != (def.dwFlags & shape)) throw Corrupt("a variable's shape disagrees with its tag");
-    def.dwFlags = flags;
-    def.dwHost = static_cast<DWORD>(rows.Int(3));
-    def.param.dwFlags = static_cast<DWORD>(rows.Int(4));
-    def.param.dEngMin = rows.Real(5);
-    def.param.dEngMax = rows.Real(6);
-    def.param.dDeadBand = rows.Real(7);
-    SetField(def.param.szUnit, rows.Text(8));
-    v->SetStartup(rows.Text(9));
-  }
-}
-
-void ProjectStore::LoadElements(TagDatabase& database) {
-  SqliteStatement rows(db_, "SELECT tag, member, element, flags, host, log_dead_band FROM elements");
-  while (rows.Step()) {
-    const Tag* tag = database.TagAt(static_cast<int>(rows.Int(0)));
-    const Variable* v = tag != nullptr ? tag->VariableAt(static_cast<DWORD>(rows.Int(1))) : nullptr;
-    Element* e = v != nullptr ? v->ElementAt(static_cast<int>(rows.Int(2))) : nullptr;
-    if (e == nullptr) throw Corrupt("an element row names no element");
-    VarRecord& r = e->Record();
-    r.dwFlags = static_cast<DWORD>(rows.Int(3));
-    r.dwHost = static_cast<DWORD>(rows.Int(4));
-    r.dLogDeadBand = rows.Real(5);
-  }
-}
-
-void ProjectStore::LoadAlarms(TagDatabase& database) {
-  const auto elementAt = [&](const SqliteStatement& row) {
-    const Tag* tag = database.TagAt(static_cast<int>(row.Int(0)));
-    const Variable* v = tag != nullptr ? tag->VariableAt(static_cast<DWORD>(row.Int(1))) : nullptr;
-    Element* e = v != nullptr ? v->ElementAt(static_cast<int>(row.Int(2))) : nullptr;
-    if (e == nullptr) throw Corrupt("an alarm row names no element");
+void ProjectStore::LoadTag(Tag& tag) {
+  const std::int64_t number = tag.number;
+  const auto elementAt = [&](const SqliteStatement& row, const char* what) {
+    const Variable* v = tag.VariableAt(static_cast<DWORD>(row.Int(0)));
+    Element* e = v != nullptr ? v->ElementAt(static_cast<int>(row.Int(1))) : nullptr;
+    if (e == nullptr) throw Corrupt(std::string(what) + " row of tag " + std::to_string(number) + " names no element");
     return e;
   };
-  SqliteStatement infos(db_,
-                        "SELECT tag, member, element, flags, dead_band, deviation_dead_band, deviation_setpoint, "
-                        "remote_ack, on_text, off_text, ack_text FROM alarm_infos");
+
+  SqliteStatement& variables = *selectVariables_;
+  variables.Reset();
+  variables.Bind(1, number);
+  while (variables.Step()) {
+    Variable* v = tag.VariableAt(static_cast<DWORD>(variables.Int(0)));
+    if (v == nullptr) throw Corrupt("a variable row of tag " + std::to_string(number) + " names no member");
+    TagDefRecord& def = v->Definition();
+    const auto flags = static_cast<DWORD>(variables.Int(1));
+    const DWORD shape = TagDefRecord::ArraySize::kMask | TagDefRecord::Structure::kMask;
+    if ((flags & shape) != (def.dwFlags & shape)) throw Corrupt("tag " + std::to_string(number) + " has a bad shape");
+    def.dwFlags = flags;
+    def.dwHost = static_cast<DWORD>(variables.Int(2));
+    def.param.dwFlags = static_cast<DWORD>(variables.Int(3));
+    def.param.dEngMin = variables.Real(4);
+    def.param.dEngMax = variables.Real(5);
+    def.param.dDeadBand = variables.Real(6);
+    SetField(def.param.szUnit, variables.Text(7));
+    v->SetStartup(variables.Text(8));
+  }
+  variables.Reset();
+
+  SqliteStatement& elements = *selectElements_;
+  elements.Reset();
+  elements.Bind(1, number);
+  while (elements.Step()) {
+    VarRecord& r = elementAt(elements, "an element")->Record();
+    r.dwFlags = static_cast<DWORD>(elements.Int(2));
+    r.dwHost = static_cast<DWORD>(elements.Int(3));
+    r.dLogDeadBand = elements.Real(4);
+  }
+  elements.Reset();
+
+  SqliteStatement& infos = *selectInfos_;
+  infos.Reset();
+  infos.Bind(1, number);
   while (infos.Step()) {
-    Element* e = elementAt(infos);
+    Element* e = elementAt(infos, "an alarm");
     AlarmInfoRecord& info = e->AddInfo();
-    info.dwFlags = (static_cast<DWORD>(infos.Int(3)) & ~AlarmInfoRecord::TypeCount::kMask) |
+    info.dwFlags = (static_cast<DWORD>(infos.Int(2)) & ~AlarmInfoRecord::TypeCount::kMask) |
                    (info.dwFlags & AlarmInfoRecord::TypeCount::kMask);
-    info.dDeadBand = infos.Real(4);
-    info.dDeviationDeadBand = infos.Real(5);
-    e->SetDeviationSetpoint(infos.Text(6));
-    e->SetRemoteAck(infos.Text(7));
-    SetField(info.szOnText, infos.Text(8));
-    SetField(info.szOffText, infos.Text(9));
-    SetField(info.szAckText, infos.Text(10));
+    info.dDeadBand = infos.Real(3);
+    info.dDeviationDeadBand = infos.Real(4);
+    e->SetDeviationSetpoint(infos.Text(5));
+    e->SetRemoteAck(infos.Text(6));
+    SetField(info.szOnText, infos.Text(7));
+    SetField(info.szOffText, infos.Text(8));
+    SetField(info.szAckText, infos.Text(9));
   }
-  SqliteStatement types(db_,
-                        "SELECT tag, member, element, flags, message, selection, limit_value FROM alarm_types "
-                        "ORDER BY tag, member, element, position");
+  infos.Reset();
+
+  SqliteStatement& types = *selectTypes_;
+  types.Reset();
+  types.Bind(1, number);
   while (types.Step()) {
-    Element* e = elementAt(types);
-    const auto flags = static_cast<DWORD>(types.Int(3));
+    Element* e = elementAt(types, "an alarm type");
+    const auto flags = static_cast<DWORD>(types.Int(2));
     const DWORD code = AlarmTypeRecord::TypeCode::Get(flags);
-    if (e->Info() == nullptr || e->FindType(code) != nullptr) throw Corrupt("an alarm type row does not fit");
-    AlarmTypeRecord* entry = e->AddType(code);
-    if (entry == nullptr) throw Corrupt("too many alarm types for one element");
+    AlarmTypeRecord* entry = e->Info() != nullptr && e->FindType(code) == nullptr ? e->AddType(code) : nullptr;
+    if (entry == nullptr) throw Corrupt("an alarm type row of tag " + std::to_string(number) + " does not fit");
     entry->dwFlags = flags;
-    e->SetTypeMessage(code, types.Text(4));
-    e->SetTypeSelection(code, types.Text(5));
-    entry->dLimit = types.Real(6);
+    e->SetTypeMessage(code, types.Text(3));
+    e->SetTypeSelection(code, types.Text(4));
+    entry->dLimit = types.Real(5);
   }
+  types.Reset();
 }
 
 void ProjectStore::InsertClass(const TagClass& tagClass) {

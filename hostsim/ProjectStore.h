@@ -38,6 +38,8 @@ class ProjectStore {
     bool done_ = false;
   };
 
+  // Reads the classes, the tags and the mailbox; each tag's records are read when the database first
+  // needs them, so the store must outlive the database's use.
   void Load(TagDatabase& database, std::vector<PostedMessage>& messages);
 
   void InsertClass(const TagClass& tagClass);
@@ -61,13 +63,13 @@ class ProjectStore {
   void InsertElement(const Tag& tag, DWORD member, int index, const Element& element);
   void DeleteRows(const Tag& tag, DWORD firstMember, int firstElement);
   void UpdateFlags(const char* table, const Tag& tag, DWORD member, DWORD mask, DWORD bits);
-  void LoadVariables(TagDatabase& database);
-  void LoadElements(TagDatabase& database);
-  void LoadAlarms(TagDatabase& database);
+  // Fills a tag's records from its rows.
+  void LoadTag(Tag& tag);
 
   sqlite3* db_;
   int depth_ = 0;
   std::unique_ptr<SqliteStatement> insertTag_, insertVariable_, insertElement_, insertInfo_, insertType_;
+  std::unique_ptr<SqliteStatement> selectVariables_, selectElements_, selectInfos_, selectTypes_;
 };
 
 }  // namespace hostsim

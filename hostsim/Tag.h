@@ -24,13 +24,17 @@ struct Tag {
   std::u16string description;
   // 0 Local, 1 Server.
   int scope = 0;
+  int size = 0;
+  // The records below exist once the tag is loaded (TagDatabase::Loaded); a project's tags are
+  // read from its file the first time their records are needed.
+  bool loaded = false;
   std::unique_ptr<Variable> self;
   std::vector<std::unique_ptr<Variable>> members;
 
   bool IsClassTyped() const { return type >= kFirstClassType; }
   int ClassNumber() const { return IsClassTyped() ? type - 3 : 0; }
-  int Size() const { return self->Size(); }
-  // Member 0 is the tag itself; null for a member the tag does not have.
+  int Size() const { return size; }
+  // Member 0 is the tag itself; null for a member the tag does not have, or before loading.
   Variable* VariableAt(DWORD member) const;
 };
 

@@ -15,8 +15,8 @@ std::invalid_argument Refusal(const std::string& what, std::u16string_view name)
 
 }  // namespace
 
-Tag& TagDatabase::AddTag(TagKind kind, std::u16string_view name, int type, int size, std::u16string_view description,
-                         int scope) {
+Tag& TagDatabase::AddStoredTag(TagKind kind, std::u16string_view name, int type, int size,
+                               std::u16string_view description, int scope) {
   if (!TagName::IsIdentifier(name) || name.size() > TagName::kMaxLength) throw Refusal("bad tag name", name);
   if (FindTag(name) != nullptr) throw Refusal("tag name already in use", name);
   if (!IsValidType(type)) throw Refusal("unknown type code " + std::to_string(type) + " for tag", name);
@@ -31,14 +31,38 @@ Tag& TagDatabase::AddTag(TagKind kind, std::u16string_view name, int type, int s
   tag->type = type;
   tag->description.assign(description);
   tag->scope = scope != 0 ? 1 : 0;
-  const bool structure = tag->IsClassTyped();
-  tag->self = std::make_unique<Variable>(structure ? 0 : static_cast<DWORD>(type), structure, size);
-  BuildMembers(*tag);
-  Index(*tag);
-  byName_[text::FoldCase(name)] = tag.get();
-  ++counts_[static_cast<int>(kind)];
+  tag->size = size;
+  return Insert(std::move(tag));
+}
+
+Tag& TagDatabase::AddTag(TagKind kind, std::u16string_view name, int type, int size, std::u16string_view description,
+                         int scope) {
+  Tag& tag = AddStoredTag(kind, name, type, size, description, scope);
+  Build(tag);
+  Index(tag);
+  return tag;
+}
+
+Tag& TagDatabase::Insert(std::unique_ptr<Tag> tag) {
+  byName_[text::FoldCase(tag->name)] = tag.get();
+  ++counts_[static_cast<int>(tag->kind)];
   tags_.push_back(std::move(tag));
   return *tags_.back();
+}
+
+Tag& TagDatabase::Loaded(Tag& tag) {
+  if (tag.loaded) return tag;
+  Build(tag);
+  try {
+    if (loader_) loader_(tag);
+  } catch (...) {
+    tag.loaded = false;
+    tag.members.clear();
+    tag.self.reset();
+    throw;
+  }
+  Index(tag);
+  return tag;
 }
 
 const TagClass& TagDatabase::AddClass(std::u16string_view name, std::vector<ClassMember> members) {
@@ -80,7 +104,8 @@ int TagDatabase::FindClass(std::u16string_view name) const {
 int TagDatabase::PointsInUse() const {
   int points = 0;
   for (const auto& t : tags_) {
-    points += (t->Size() + 1) * std::max<int>(1, static_cast<int>(t->members.size()));
+    const TagClass* cls = ClassAt(t->ClassNumber());
+    points += (t->Size() + 1) * std::max<int>(1, cls != nullptr ? static_cast<int>(cls->members.size()) : 0);
   }
   return points;
 }
@@ -114,12 +139,12 @@ bool TagDatabase::Resolve(std::u16string_view name, VarRef& ref) const {
 
 Tag* TagDatabase::TagOf(const VarRef& ref) const { return TagAt(ref.tagNumber); }
 
-Variable* TagDatabase::VariableOf(const VarRef& ref) const {
-  const Tag* tag = TagOf(ref);
-  return tag != nullptr ? tag->VariableAt(ref.GetMember()) : nullptr;
+Variable* TagDatabase::VariableOf(const VarRef& ref) {
+  Tag* tag = TagOf(ref);
+  return tag != nullptr ? Loaded(*tag).VariableAt(ref.GetMember()) : nullptr;
 }
 
-Element* TagDatabase::ElementOf(const VarRef& ref) const {
+Element* TagDatabase::ElementOf(const VarRef& ref) {
   const Variable* variable = VariableOf(ref);
   return variable != nullptr ? variable->ElementAt(ref.GetElement()) : nullptr;
 }
@@ -135,7 +160,7 @@ Variable* TagDatabase::VariableOf(const ParamRecord* param) const {
 }
 
 bool TagDatabase::ChangeType(Tag& tag, int type) {
-  Unindex(tag);
+  Unindex(Loaded(tag));
   const int oldClass = tag.ClassNumber();
   tag.type = type;
   const bool structure = tag.IsClassTyped();
@@ -148,10 +173,18 @@ bool TagDatabase::ChangeType(Tag& tag, int type) {
 }
 
 void TagDatabase::ChangeSize(Tag& tag, int size) {
-  Unindex(tag);
+  Unindex(Loaded(tag));
+  tag.size = size;
   tag.self->Resize(size);
   for (auto& m : tag.members) m->Resize(size);
   Index(tag);
+}
+
+void TagDatabase::Build(Tag& tag) {
+  const bool structure = tag.IsClassTyped();
+  tag.self = std::make_unique<Variable>(structure ? 0 : static_cast<DWORD>(tag.type), structure, tag.size);
+  BuildMembers(tag);
+  tag.loaded = true;
 }
 
 void TagDatabase::BuildMembers(Tag& tag) {

@@ -31,7 +31,7 @@ int Show(const Invocation& invocation) {
   const std::u16string name = hostsim::text::FromUtf8(invocation.arguments[0]);
   VarRef ref{};
   if (!host.Database().Resolve(name, ref)) throw CommandError("no tag named " + invocation.arguments[0]);
-  const hostsim::Tag& tag = *host.Database().TagOf(ref);
+  const hostsim::Tag& tag = host.Database().Loaded(*host.Database().TagOf(ref));
   Print(TagReport::Format(host.Database(), host.ProjectSettings(), tag, ref.GetMember(), host.Messages()));
   return 0;
 }
