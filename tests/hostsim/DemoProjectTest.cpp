@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "host/Orvik.h"
+#include "hostsim/DemoProject.h"
+#include "hostsim/Host.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Utf16 = rapidjson::UTF16<char16_t>;
+using Document = rapidjson::GenericDocument<Utf16>;
+
+class DemoProject : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "demo-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    hostsim::DemoProject::Write(folder_);
+    host().OpenProject(folder_);
+  }
+  void TearDown() override {
+    host().CloseProject();
+    fs::remove_all(folder_);
+  }
+  static hostsim::Host& host() { return hostsim::Host::Instance(); }
+  static std::set<DWORD> Codes(const char16_t* name) {
+    std::set<DWORD> codes;
+    const AlarmInfoRecord* info = host().Record(name).pAlarmInfo;
+    for (DWORD i = 0; info != nullptr && i < info->Get<AlarmInfoRecord::TypeCount>(); ++i) {
+      codes.insert(info->pTypes[i].Get<AlarmTypeRecord::TypeCode>());
+    }
+    return codes;
+  }
+  // The file's text after its byte order mark, which must be FF FE.
+  std::u16string Utf16File(const char* name) const {
+    std::ifstream in(folder_ / name, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_TRUE(bytes.starts_with("\xFF\xFE"));
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+    return text;
+  }
+  fs::path folder_;
+};
+
+TEST_F(DemoProject, HoldsWhatEveryPageNeeds) {
+  EXPECT_EQ(OVGetInternalCount(), 3);
+  EXPECT_EQ(OVGetSoftPLCCount(), 2);
+  EXPECT_EQ(APOrvikGetInt(u"OEM", u"CompanyID", 0), 81);
+  EXPECT_EQ(Codes(u"Level"), (std::set<DWORD>{1, 2, 4, 8, 16, 32, 64}));
+  EXPECT_EQ(Codes(u"Alarm"), (std::set<DWORD>{2, 4, 16}));
+  EXPECT_EQ(host().Record(u"Heartbeat").Get<VarRecord::NoAlarmsPage>(), 1u);
+  EXPECT_NE(host().Record(u"Level").pAlarmInfo->pTypes[0].message.m_pszLong, nullptr) << "a long alarm message";
+  EXPECT_EQ(host().Record(u"Level").Get<VarRecord::HistoryEnabled>(), 1u);
+
+  std::set<std::pair<int, bool>> shapes;  // base type, array
+  for (const auto& tag : host().Database().Tags()) {
+    if (tag->kind == hostsim::TagKind::User && !tag->IsClassTyped()) shapes.insert({tag->type, tag->Size() > 0});
+  }
+  EXPECT_EQ(shapes.size(), 8u) << "scalar and array tags of each base type";
+  const hostsim::TagClass* pump = host().Database().ClassAt(1);
+  ASSERT_NE(pump, nullptr);
+  std::set<int> memberTypes;
+  for (const auto& m : pump->members) memberTypes.insert(m.type);
+  EXPECT_EQ(memberTypes, (std::set<int>{0, 1, 2, 3}));
+  EXPECT_EQ(host().Database().FindTag(u"Pump2")->type, 4);
+  WCHAR description[1025];
+  DBGetTagDescSecure(host().Database().FindTag(u"Temperature")->number, description, 1025);
+  EXPECT_GT(std::u16string(description).size(), 128u) << "longer than the dialog accepts";
+}
+
+TEST_F(DemoProject, IntegrationFilesAreCompactUtf16Json) {
+  for (const char* name : {"tagl.json", "class.json"}) {
+    SCOPED_TRACE(name);
+    const std::u16string text = Utf16File(name);
+    Document doc;
+    doc.Parse(text.c_str());
+    ASSERT_FALSE(doc.HasParseError());
+    rapidjson::GenericStringBuffer<Utf16> out;
+    rapidjson::Writer<rapidjson::GenericStringBuffer<Utf16>, Utf16, Utf16> writer(out);
+    doc.Accept(writer);
+    EXPECT_TRUE(out.GetString() == text) << "written as the compact writer writes it";
+  }
+  Document tags;
+  tags.Parse(Utf16File("tagl.json").c_str());
+  const auto& list = tags[u"tags"].GetArray();
+  ASSERT_EQ(list.Size(), 2u);
+  EXPECT_TRUE(list[0][u"corvane"][u"historian"][u"enable"].GetBool()) << "a plain tag's block";
+  EXPECT_EQ(list[1][u"id"].GetInt(), host().Database().FindTag(u"Pump1")->number);
+  EXPECT_TRUE(list[1][u"class"][u"members"][0][u"corvane"][u"value"].GetBool()) << "a class member's block";
+}
+
+}  // namespace
