@@ -1,0 +1,14 @@
+#include "host/DisableAllChildControls.h"
+
+#include "platform/win32/WinUser.h"
+
+namespace {
+
+BOOL CALLBACK DisableWindow(HWND window, LPARAM /*unused*/) {
+  EnableWindow(window, FALSE);
+  return TRUE;
+}
+
+}  // namespace
+
+void DisableAllChildControls(HWND window) { EnumChildWindows(window, DisableWindow, 0); }
