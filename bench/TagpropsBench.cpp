@@ -11,7 +11,7 @@
 #include "hostsim/ProjectStore.h"
 #include "hostsim/Settings.h"
 #include "hostsim/TagDatabase.h"
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ fs::path LargeProject() {
     db.AddClass(u"Motor", {{u"On", 0, u""}, {u"Rpm", 1, u""}, {u"Load", 2, u""}});
     for (int i = 0; i < kTags; ++i) {
       const int type = i % 100 == 0 ? 4 : i % 4;
-      hostsim::Tag& tag = db.AddTag(hostsim::TagKind::User, hostsim::text::FromUtf8("Tag" + std::to_string(i)), type,
+      hostsim::Tag& tag = db.AddTag(hostsim::TagKind::User, platform::Utf8ToUtf16("Tag" + std::to_string(i)), type,
                                     i % 10 == 0 ? 8 : 0, u"A tag of the benchmark project", i % 2);
       if (tag.IsClassTyped()) continue;
       hostsim::Element& e = *tag.self->ElementAt(0);

@@ -9,6 +9,7 @@
 #include "hostsim/Settings.h"
 #include "hostsim/TagDatabase.h"
 #include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace hostsim {
 namespace {
@@ -174,7 +175,7 @@ void WriteUtf16(const std::filesystem::path& file, std::u16string_view json) {
   if (!out.flush()) throw ProjectError(file.filename().string() + ": cannot be written");
 }
 
-std::u16string Number(int n) { return text::FromUtf8(std::to_string(n)); }
+std::u16string Number(int n) { return platform::Utf8ToUtf16(std::to_string(n)); }
 
 void WriteIntegrationFiles(const std::filesystem::path& folder, const TagDatabase& db) {
   const Tag& boiler = *db.FindTag(u"Boiler");

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "hostsim/ProjectError.h"
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace hostsim {
 namespace {
@@ -47,7 +47,7 @@ void Host::OpenProject(const std::filesystem::path& folder) {
   store->Load(database, messages);
 
   folder_ = path;
-  databasePath_ = text::FromUtf8(path.string());
+  databasePath_ = platform::Utf8ToUtf16(path.string());
   database_ = std::move(database);
   store_ = std::move(store);
   settings_ = std::move(settings);
@@ -111,7 +111,7 @@ int Host::AddClass(std::u16string_view name, std::vector<ClassMember> members) {
 
 Tag& Host::TagNamed(std::u16string_view name, VarRef& ref) {
   Store();
-  if (!database_.Resolve(name, ref)) throw std::invalid_argument("no variable named \"" + text::ToUtf8(name) + "\"");
+  if (!database_.Resolve(name, ref)) throw std::invalid_argument("no variable named \"" + platform::Utf16ToUtf8(name) + "\"");
   return *database_.TagOf(ref);
 }
 
@@ -125,7 +125,7 @@ Element& Host::ElementOf(std::u16string_view name) {
   VarRef ref;
   TagNamed(name, ref);
   Element* element = database_.ElementOf(ref);
-  if (element == nullptr) throw std::invalid_argument("\"" + text::ToUtf8(name) + "\" is a structure, not an element");
+  if (element == nullptr) throw std::invalid_argument("\"" + platform::Utf16ToUtf8(name) + "\" is a structure, not an element");
   return *element;
 }
 
@@ -204,7 +204,7 @@ void Host::SaveSettings() {
 }
 
 void Host::SetLanguage(std::u16string_view code) {
-  settings_.Set("Language", "Current", text::ToUtf8(code));
+  settings_.Set("Language", "Current", platform::Utf16ToUtf8(code));
   if (IsOpen()) settings_.Save(folder_ / "settings.ini");
   const std::u16string current(code);
   for (const auto callback : std::vector<LANGUAGECALLBACK>(languageCallbacks_)) callback(current.c_str());

@@ -5,6 +5,7 @@
 #include "host/Orvik.h"
 #include "hostsim/Host.h"
 #include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 using hostsim::Host;
 using hostsim::Tag;
@@ -184,22 +185,10 @@ BOOL ORVIKAPI DBClassFindName(LPCWSTR name, int* classNumber) {
   return number != 0;
 }
 
-namespace {
-
-bool Listed(const std::vector<std::u16string>& names, LPCWSTR name) {
-  if (name == nullptr) return false;
-  for (const auto& n : names) {
-    if (hostsim::text::EqualNoCase(n, name)) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 BOOL ORVIKAPI DBSCPEnabled() { return Db() != nullptr && Host::Instance().ProjectSettings().ScpEnabled(); }
 
 BOOL ORVIKAPI DBSCPIsTagNameFromSCP(LPCWSTR name) {
-  return Db() != nullptr && Listed(Host::Instance().ProjectSettings().ScpTags(), name);
+  return Db() != nullptr && name != nullptr && Host::Instance().ProjectSettings().IsScpTag(name);
 }
 
 BOOL ORVIKAPI DBTagIntegrationEnabled() {
@@ -207,7 +196,7 @@ BOOL ORVIKAPI DBTagIntegrationEnabled() {
 }
 
 BOOL ORVIKAPI DBTagIntegrationIsTagCreated(LPCWSTR name) {
-  return Db() != nullptr && Listed(Host::Instance().ProjectSettings().IntegrationCreatedTags(), name);
+  return Db() != nullptr && name != nullptr && Host::Instance().ProjectSettings().IsIntegrationCreated(name);
 }
 
 BOOL ORVIKAPI OVGetParamStartup(ParamRecord* param, LPWSTR text, int capacity) {
@@ -283,7 +272,7 @@ BOOL ORVIKAPI OVMakeCVarParam(VarRef* ref, DWORD* first, DWORD* second) {
 }
 
 BOOL ORVIKAPI OVExePostMessage(LPCWSTR taskName, UINT message, DWORD first, DWORD second) {
-  if (Db() == nullptr || !hostsim::text::EqualNoCase(View(taskName), kBackgroundTask)) return FALSE;
+  if (Db() == nullptr || !platform::EqualsIgnoreCase(View(taskName), kBackgroundTask)) return FALSE;
   return Written([&] { Host::Instance().Post({kBackgroundTask, message, first, second}); });
 }
 
@@ -291,8 +280,8 @@ LPCWSTR ORVIKAPI APGetAppDatabasePath() { return Host::Instance().DatabasePath()
 
 int ORVIKAPI APOrvikGetInt(LPCWSTR section, LPCWSTR key, int defaultValue) {
   if (section == nullptr || key == nullptr) return defaultValue;
-  return static_cast<int>(Host::Instance().ProjectSettings().GetInt(hostsim::text::ToUtf8(section),
-                                                                    hostsim::text::ToUtf8(key), defaultValue));
+  return static_cast<int>(Host::Instance().ProjectSettings().GetInt(platform::Utf16ToUtf8(section),
+                                                                    platform::Utf16ToUtf8(key), defaultValue));
 }
 
 BOOL ORVIKAPI OVGetCurrentLanguage(LPWSTR languageCode, int capacity) {

@@ -10,6 +10,7 @@
 
 #include "hostsim/ProjectError.h"
 #include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace hostsim {
 namespace {
@@ -129,7 +130,7 @@ void Settings::SetInt(const std::string& section, const std::string& key, long v
 
 int Settings::CompanyId() const { return static_cast<int>(GetInt("OEM", "CompanyID", 0)); }
 
-std::u16string Settings::Language() const { return text::FromUtf8(Get("Language", "Current").value_or("en-US")); }
+std::u16string Settings::Language() const { return platform::Utf8ToUtf16(Get("Language", "Current").value_or("en-US")); }
 
 int Settings::MaxArray() const { return static_cast<int>(GetInt("Limits", "MaxArray", 1000)); }
 
@@ -151,9 +152,19 @@ bool Settings::IntegrationEnabled() const { return GetInt("Integration", "Enable
 
 std::vector<std::u16string> Settings::IntegrationCreatedTags() const { return GetNames("Integration", "CreatedTags"); }
 
+bool Settings::IsScpTag(std::u16string_view name) const {
+  const auto names = ScpTags();
+  return std::any_of(names.begin(), names.end(), [&](const auto& n) { return platform::EqualsIgnoreCase(n, name); });
+}
+
+bool Settings::IsIntegrationCreated(std::u16string_view name) const {
+  const auto names = IntegrationCreatedTags();
+  return std::any_of(names.begin(), names.end(), [&](const auto& n) { return platform::EqualsIgnoreCase(n, name); });
+}
+
 std::vector<std::u16string> Settings::GetNames(const std::string& section, const std::string& key) const {
   std::vector<std::u16string> names;
-  const std::u16string all = text::FromUtf8(Get(section, key).value_or(""));
+  const std::u16string all = platform::Utf8ToUtf16(Get(section, key).value_or(""));
   std::size_t start = 0;
   while (start <= all.size()) {
     const auto comma = std::min(all.find(u',', start), all.size());
@@ -168,7 +179,7 @@ std::string Settings::JoinNames(const std::vector<std::u16string>& names) {
   std::string out;
   for (const auto& n : names) {
     if (!out.empty()) out += ',';
-    out += text::ToUtf8(n);
+    out += platform::Utf16ToUtf8(n);
   }
   return out;
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hostsim {
@@ -40,6 +41,9 @@ class Settings {
   std::vector<std::u16string> ScpTags() const;
   bool IntegrationEnabled() const;
   std::vector<std::u16string> IntegrationCreatedTags() const;
+  // Whether the name (ignoring case) is among ScpTags() / IntegrationCreatedTags().
+  bool IsScpTag(std::u16string_view name) const;
+  bool IsIntegrationCreated(std::u16string_view name) const;
 
   static std::string JoinNames(const std::vector<std::u16string>& names);
 

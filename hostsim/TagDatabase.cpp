@@ -4,13 +4,13 @@
 #include <stdexcept>
 
 #include "hostsim/TagName.h"
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace hostsim {
 namespace {
 
 std::invalid_argument Refusal(const std::string& what, std::u16string_view name) {
-  return std::invalid_argument(what + ": \"" + text::ToUtf8(name) + "\"");
+  return std::invalid_argument(what + ": \"" + platform::Utf16ToUtf8(name) + "\"");
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ Tag& TagDatabase::AddTag(TagKind kind, std::u16string_view name, int type, int s
 }
 
 Tag& TagDatabase::Insert(std::unique_ptr<Tag> tag) {
-  byName_[text::FoldCase(tag->name)] = tag.get();
+  byName_[platform::FoldCase(tag->name)] = tag.get();
   ++counts_[static_cast<int>(tag->kind)];
   tags_.push_back(std::move(tag));
   return *tags_.back();
@@ -72,7 +72,7 @@ const TagClass& TagDatabase::AddClass(std::u16string_view name, std::vector<Clas
     if (!TagName::IsIdentifier(members[i].name)) throw Refusal("bad member name", members[i].name);
     if (members[i].type < 0 || members[i].type > 3) throw Refusal("a member has a base type", members[i].name);
     for (std::size_t j = 0; j < i; ++j) {
-      if (text::EqualNoCase(members[i].name, members[j].name)) throw Refusal("member name used twice", members[i].name);
+      if (platform::EqualsIgnoreCase(members[i].name, members[j].name)) throw Refusal("member name used twice", members[i].name);
     }
   }
   classes_.push_back({static_cast<int>(classes_.size() + 1), std::u16string(name), std::move(members)});
@@ -80,7 +80,7 @@ const TagClass& TagDatabase::AddClass(std::u16string_view name, std::vector<Clas
 }
 
 Tag* TagDatabase::FindTag(std::u16string_view name) const {
-  const auto it = byName_.find(text::FoldCase(name));
+  const auto it = byName_.find(platform::FoldCase(name));
   return it == byName_.end() ? nullptr : it->second;
 }
 
@@ -96,7 +96,7 @@ const TagClass* TagDatabase::ClassAt(int number) const {
 
 int TagDatabase::FindClass(std::u16string_view name) const {
   for (const auto& c : classes_) {
-    if (text::EqualNoCase(c.name, name)) return c.number;
+    if (platform::EqualsIgnoreCase(c.name, name)) return c.number;
   }
   return 0;
 }
@@ -125,7 +125,7 @@ bool TagDatabase::Resolve(std::u16string_view name, VarRef& ref) const {
     const TagClass* cls = ClassAt(tag->ClassNumber());
     if (cls == nullptr) return false;
     const auto it = std::find_if(cls->members.begin(), cls->members.end(),
-                                 [&](const ClassMember& m) { return text::EqualNoCase(m.name, parsed->member); });
+                                 [&](const ClassMember& m) { return platform::EqualsIgnoreCase(m.name, parsed->member); });
     if (it == cls->members.end()) return false;
     member = static_cast<DWORD>(it - cls->members.begin() + 1);
   }

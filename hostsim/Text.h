@@ -1,6 +1,6 @@
 #pragma once
-// Text helpers of the stand-in host: UTF-16 to and from UTF-8 at the edges, case-insensitive
-// comparison of names, and copying into callers' fixed buffers.
+// Text helpers of the stand-in host: callers' fixed buffers and blanks. Conversions and case
+// folding are the platform's (platform/win32/TextConversion.h).
 
 #include <string>
 #include <string_view>
@@ -8,13 +8,6 @@
 #include "platform/win32/WinTypes.h"
 
 namespace hostsim::text {
-
-std::string ToUtf8(std::u16string_view text);
-std::u16string FromUtf8(std::string_view text);
-
-// Names compare ignoring the case of ASCII letters.
-std::u16string FoldCase(std::u16string_view text);
-bool EqualNoCase(std::u16string_view a, std::u16string_view b);
 
 // Copies as much of the text as fits and always terminates; false when the buffer is unusable.
 bool CopyTo(std::u16string_view text, LPWSTR buffer, int capacity);

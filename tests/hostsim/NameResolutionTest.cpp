@@ -2,7 +2,7 @@
 
 #include "host/Orvik.h"
 #include "hostsim/TempProject.h"
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST_F(NameResolution, NamesFillTheReferenceOrFail) {
       {u"Missing", false, 0, 0, 0, 0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(hostsim::text::ToUtf8(c.name));
+    SCOPED_TRACE(platform::Utf16ToUtf8(c.name));
     VarRef ref{};
     ref.reserved = 0xDEAD;
     ASSERT_EQ(DBGetVar(&ref, c.name) != 0, c.found);

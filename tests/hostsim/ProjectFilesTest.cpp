@@ -6,7 +6,7 @@
 #include "host/Orvik.h"
 #include "hostsim/ProjectError.h"
 #include "hostsim/TempProject.h"
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
   EXPECT_TRUE(DBTagIntegrationIsTagCreated(u"Tank"));
   EXPECT_EQ(OVGetInternalCount(), 2);
   EXPECT_EQ(OVGetSoftPLCCount(), 1);
-  EXPECT_EQ(std::filesystem::path(hostsim::text::ToUtf8(APGetAppDatabasePath())), project.Folder());
+  EXPECT_EQ(std::filesystem::path(platform::Utf16ToUtf8(APGetAppDatabasePath())), project.Folder());
   project.SetSetting("Limits", "RealDatabaseSize", "1234");
   EXPECT_EQ(OVGetRealDatabaseSize(), 1234);
 }

@@ -3,7 +3,7 @@
 
 #include "hostsim/DemoProject.h"
 #include "hostsim/Host.h"
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 #include "tools/tagprops/Command.h"
 #include "tools/tagprops/CommandError.h"
 #include "tools/tagprops/Invocation.h"
@@ -28,7 +28,7 @@ int List(const Invocation&) {
 
 int Show(const Invocation& invocation) {
   auto& host = hostsim::Host::Instance();
-  const std::u16string name = hostsim::text::FromUtf8(invocation.arguments[0]);
+  const std::u16string name = platform::Utf8ToUtf16(invocation.arguments[0]);
   VarRef ref{};
   if (!host.Database().Resolve(name, ref)) throw CommandError("no tag named " + invocation.arguments[0]);
   const hostsim::Tag& tag = host.Database().Loaded(*host.Database().TagOf(ref));

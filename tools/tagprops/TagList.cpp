@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 
 namespace tagprops {
 
@@ -10,7 +10,7 @@ std::string TagList::TypeName(const hostsim::TagDatabase& database, int type) {
   static const char* const kBaseTypes[] = {"Boolean", "Integer", "Real", "String"};
   if (type >= 0 && type <= 3) return kBaseTypes[type];
   const hostsim::TagClass* cls = database.ClassAt(type - 3);
-  return cls != nullptr ? hostsim::text::ToUtf8(cls->name) : "?";
+  return cls != nullptr ? platform::Utf16ToUtf8(cls->name) : "?";
 }
 
 const char* TagList::KindName(hostsim::TagKind kind) {
@@ -33,7 +33,7 @@ std::string TagList::Format(const hostsim::TagDatabase& database) {
     std::snprintf(line, sizeof line, "%6u  %-7s  %-14s %5d  ", static_cast<unsigned>(tag->number), KindName(tag->kind),
                   TypeName(database, tag->type).c_str(), tag->Size());
     out += line;
-    out += hostsim::text::ToUtf8(tag->name);
+    out += platform::Utf16ToUtf8(tag->name);
     out += '\n';
   }
   return out;

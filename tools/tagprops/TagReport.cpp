@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "hostsim/Text.h"
+#include "platform/win32/TextConversion.h"
 #include "tools/tagprops/TagList.h"
 
 namespace tagprops {
@@ -32,7 +33,7 @@ class Writer {
 
   static std::string Quote(std::u16string_view value) {
     std::string out = "\"";
-    for (const char c : hostsim::text::ToUtf8(value)) {
+    for (const char c : platform::Utf16ToUtf8(value)) {
       if (c == '"' || c == '\\') {
         out += '\\';
         out += c;
@@ -145,13 +146,6 @@ void WriteVariable(Writer& w, const Variable& v) {
   }
 }
 
-bool Listed(const std::vector<std::u16string>& names, const std::u16string& name) {
-  for (const auto& n : names) {
-    if (hostsim::text::EqualNoCase(n, name)) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string TagReport::Format(const hostsim::TagDatabase& database, const hostsim::Settings& settings,
@@ -164,14 +158,14 @@ std::string TagReport::Format(const hostsim::TagDatabase& database, const hostsi
   w.Int("tag.size", tag.Size());
   w.Text("tag.description", tag.description);
   w.Line("tag.scope", tag.scope != 0 ? "1 Server" : "0 Local");
-  w.Line("tag.from_scp", Listed(settings.ScpTags(), tag.name) ? "yes" : "no");
-  w.Line("tag.created_on_platform", Listed(settings.IntegrationCreatedTags(), tag.name) ? "yes" : "no");
+  w.Line("tag.from_scp", settings.IsScpTag(tag.name) ? "yes" : "no");
+  w.Line("tag.created_on_platform", settings.IsIntegrationCreated(tag.name) ? "yes" : "no");
   WriteVariable(w, *tag.self);
   const hostsim::TagClass* cls = database.ClassAt(tag.ClassNumber());
   for (DWORD m = 1; cls != nullptr && m <= tag.members.size(); ++m) {
     if (member != 0 && m != member) continue;
     const hostsim::ClassMember& cm = cls->members[m - 1];
-    const std::string name = hostsim::text::ToUtf8(cm.name);
+    const std::string name = platform::Utf16ToUtf8(cm.name);
     w.SetPrefix("member[" + name + "].");
     w.Line("type", std::to_string(cm.type) + " " + TagList::TypeName(database, cm.type));
     w.Text("description", cm.description);
@@ -187,7 +181,7 @@ std::string TagReport::Format(const hostsim::TagDatabase& database, const hostsi
     char line[96];
     std::snprintf(line, sizeof line, " 0x%X first=0x%08X second=0x%08X", posted[i]->message,
                   static_cast<unsigned>(posted[i]->first), static_cast<unsigned>(posted[i]->second));
-    w.Line("message[" + std::to_string(i) + "]", hostsim::text::ToUtf8(posted[i]->task) + line);
+    w.Line("message[" + std::to_string(i) + "]", platform::Utf16ToUtf8(posted[i]->task) + line);
   }
   return w.Take();
 }
