@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -43,6 +44,13 @@ Outcome RunTagprops(const std::string& arguments, const fs::path& dataHome) {
   return run;
 }
 
+void Execute(const fs::path& demo, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open((demo / "project.db").c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+}
+
 // Every file below the folder with its content.
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
   std::map<std::string, std::string> files;
@@ -83,6 +91,8 @@ TEST_F(Tagprops, BadInputGetsOneLineNamingTheProblemAndWritesNothing) {
        1, "project.db: not a tag database"},
       {"corrupt settings", [](const fs::path& d) { std::ofstream(d / "settings.ini") << "[OEM\nCompanyID=81\n"; },
        "show Level", 1, "settings.ini: syntax error on line 1"},
+      {"corrupt tag rows", [](const fs::path& d) { Execute(d, "INSERT INTO elements VALUES(12, 0, 5, 0, 0, 0)"); },
+       "show Level", 1, "project.db: an element row of tag 12 names no element"},
       {"unknown tag", nullptr, "show Nope", 1, "no tag named Nope"},
       {"unknown member", nullptr, "show Pump1.Torque", 1, "no tag named Pump1.Torque"},
       {"init over a project", nullptr, "init DEMO", 1, "already holds a project"},
