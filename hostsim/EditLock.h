@@ -11,6 +11,9 @@ namespace hostsim {
 
 class EditLock {
  public:
+  // The lock file in the project folder.
+  static constexpr const char* kFileName = "project.lock";
+
   explicit EditLock(std::filesystem::path file);
   ~EditLock();
   EditLock(const EditLock&) = delete;

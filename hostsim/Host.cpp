@@ -52,7 +52,7 @@ void Host::OpenProject(const std::filesystem::path& folder) {
   store_ = std::move(store);
   settings_ = std::move(settings);
   messages_ = std::move(messages);
-  lock_ = std::make_unique<EditLock>(path / "project.lock");
+  lock_ = std::make_unique<EditLock>(path / EditLock::kFileName);
 }
 
 void Host::CloseProject() {

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include "host/Orvik.h"
+#include "hostsim/ForeignEditLock.h"
+#include "hostsim/ProjectError.h"
 #include "hostsim/TempProject.h"
 
 namespace {
@@ -55,6 +57,17 @@ TEST(EditLock, AForkedChildDoesNotInheritTheLock) {
   }
   EXPECT_EQ(ExitCode(child), 0);
   EXPECT_TRUE(project.host().HoldsEditLock()) << "the child's release does not touch the parent's lock";
+}
+
+TEST(EditLock, AForeignHolderRefusesEditingUntilItIsGone) {
+  hostsim::TempProject project;
+  {
+    hostsim::ForeignEditLock other(project.Folder());
+    EXPECT_FALSE(DBSetEdit(1, 1));
+    EXPECT_TRUE(DBSetEdit(0, 1));
+  }
+  EXPECT_TRUE(DBSetEdit(1, 1));
+  EXPECT_THROW(hostsim::ForeignEditLock(project.Folder()), hostsim::ProjectError) << "this process holds it now";
 }
 
 }  // namespace
