@@ -3,7 +3,6 @@
 // it does, every line is dropped. The logger lives in spdlog's registry, which
 // the host program and the plug-in share.
 
-#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -15,9 +14,10 @@ class DiagnosticLog {
   static bool OpenFile(const std::string& path);
   static void Close();
 
-  // `function` is the qualified name the line carries, e.g. "helper::FileFunctions::ReadFile".
-  static void Error(const char* function, std::string_view message,
-                    std::source_location where = std::source_location::current());
+  // `function` is the qualified name the line carries, e.g. "helper::FileFunctions::ReadFile";
+  // the source file and line are the caller's.
+  static void Error(const char* function, std::string_view message, const char* file = __builtin_FILE(),
+                    int line = __builtin_LINE());
 
   // For log text only: a lone surrogate becomes U+FFFD.
   static std::string ToUtf8(std::u16string_view text);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "helper/FileFunctions.h"
 #include "tests/helper/TempFolder.h"
 
@@ -34,6 +36,8 @@ TEST(RapidJsonHelperTest, ParseAcceptsExactlyOneValueWithinTheDepthLimit) {
       {std::u16string(100000, u'['), false},
       {std::u16string(100000, u'{'), false},
       {u"[" + Nested(RapidJsonHelper::kMaxDepth) + u"]", false},
+      {u"[\"\\ud800\"]", false},
+      {u"[\"\\ud800\\u0041\"]", false},
   };
   for (const auto& c : cases) {
     JsonDocument copied;
@@ -44,15 +48,63 @@ TEST(RapidJsonHelperTest, ParseAcceptsExactlyOneValueWithinTheDepthLimit) {
   }
 }
 
-TEST(RapidJsonHelperTest, NumbersAndTextAreReadExactly) {
-  std::u16string text = u"[0.1,1.7976931348623157e308,5e-324,2.2250738585072011e-308,\"a\\\"\u00e9\\u20ac\"]";
+TEST(RapidJsonHelperTest, NumbersAreReadExactly) {
+  const struct {
+    std::u16string text;
+    double value;
+  } doubles[] = {
+      {u"0.1", 0.1},
+      {u"0.3333333333333333", 1.0 / 3.0},
+      {u"1.7976931348623157e308", 1.7976931348623157e308},
+      {u"2.2250738585072011e-308", 2.2250738585072011e-308},
+      {u"5e-324", 5e-324},
+      {u"0e0042", 0.0},
+      {u"0.000e308", 0.0},
+      {u"-0.0", -0.0},
+      {u"1e-400", 0.0},
+      {u"-1e-99999999999999999999", -0.0},
+      {u"0.0000000000000000000000000000000000001e10", 1e-27},
+      {u"123456789012345678901234567890e-10", 12345678901234567890.123456789},
+      {u"18446744073709551616", 18446744073709551616.0},
+      {u"-9223372036854775809", -9223372036854775809.0},
+  };
+  for (const auto& c : doubles) {
+    std::u16string text = u"[" + c.text + u"]";
+    JsonDocument document;
+    ASSERT_TRUE(RapidJsonHelper::ParseInsitu(text, document)) << testing::PrintToString(c.text);
+    ASSERT_TRUE(document[0].IsDouble()) << testing::PrintToString(c.text);
+    EXPECT_EQ(document[0].GetDouble(), c.value) << testing::PrintToString(c.text);
+    EXPECT_EQ(std::signbit(document[0].GetDouble()), std::signbit(c.value)) << testing::PrintToString(c.text);
+  }
+  for (const char16_t* tooLarge : {u"[1e400]", u"[-1e309]", u"[1e99999999999999999999]", u"[0.01e311]"}) {
+    JsonDocument document;
+    EXPECT_FALSE(RapidJsonHelper::Parse(tooLarge, document)) << testing::PrintToString(tooLarge);
+  }
+  std::u16string integers = u"[0,-0,2147483647,-2147483648,4294967295,-2147483649,18446744073709551615]";
+  JsonDocument document;
+  ASSERT_TRUE(RapidJsonHelper::Parse(integers, document));
+  EXPECT_TRUE(document[0].IsInt() && document[0].GetInt() == 0);
+  EXPECT_TRUE(document[1].IsInt() && document[1].GetInt() == 0);
+  EXPECT_TRUE(document[2].IsInt() && document[2].GetInt() == 2147483647);
+  EXPECT_TRUE(document[3].IsInt() && document[3].GetInt() == -2147483647 - 1);
+  EXPECT_TRUE(!document[4].IsInt() && document[4].IsUint() && document[4].GetUint() == 4294967295u);
+  EXPECT_TRUE(!document[5].IsInt() && document[5].IsInt64() && document[5].GetInt64() == -2147483649LL);
+  EXPECT_TRUE(document[6].IsUint64() && document[6].GetUint64() == 18446744073709551615ULL);
+}
+
+TEST(RapidJsonHelperTest, TextIsReadExactly) {
+  std::u16string text = u"[\"a\\\"\u00e9\\u20ac\\n\"]";
   JsonDocument document;
   ASSERT_TRUE(RapidJsonHelper::ParseInsitu(text, document));
-  EXPECT_EQ(document[0].GetDouble(), 0.1);
-  EXPECT_EQ(document[1].GetDouble(), 1.7976931348623157e308);
-  EXPECT_EQ(document[2].GetDouble(), 5e-324);
-  EXPECT_EQ(document[3].GetDouble(), 2.2250738585072011e-308);
-  EXPECT_EQ(std::u16string(document[4].GetString(), document[4].GetStringLength()), u"a\"\u00e9\u20ac");
+  EXPECT_EQ(std::u16string(document[0].GetString(), document[0].GetStringLength()), u"a\"\u00e9\u20ac\n");
+}
+
+TEST(RapidJsonHelperTest, LoneSurrogatesAreKeptAsCodeUnits) {
+  std::u16string text = u"[\"a\\udc00b\\ud83d\\ude00\",\"\xD800\"]";
+  JsonDocument document;
+  ASSERT_TRUE(RapidJsonHelper::ParseInsitu(text, document));
+  EXPECT_EQ(std::u16string(document[0].GetString(), document[0].GetStringLength()), u"a\xDC00" u"b\U0001F600");
+  EXPECT_EQ(std::u16string(document[1].GetString(), document[1].GetStringLength()), u"\xD800");
 }
 
 TEST(RapidJsonHelperTest, FromFileReadsAnyEncoding) {

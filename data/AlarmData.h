@@ -1,0 +1,27 @@
+#pragma once
+// One alarm of a tag.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "data/AlarmKind.h"
+#include "data/JsonFields.h"
+
+namespace data {
+
+struct AlarmData {
+  AlarmKind type = AlarmKind::HiHi;
+  std::int32_t group = 0;
+  std::int32_t priority = 0;
+  std::u16string message;
+  std::u16string selection;
+  double limit = 0.0;
+  std::u16string member;
+
+  static bool Read(const JsonValue& json, AlarmData& record);
+  // False, writing nothing, when there is no record.
+  static bool Write(const std::shared_ptr<AlarmData>& record, JsonValue& json, JsonAllocator& allocator);
+};
+
+}  // namespace data

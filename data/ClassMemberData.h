@@ -1,0 +1,24 @@
+#pragma once
+// One member of a class of class.json.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "data/JsonFields.h"
+#include "data/TagType.h"
+
+namespace data {
+
+struct ClassMemberData {
+  std::int32_t id = -1;
+  std::u16string name;
+  TagType type = TagType::Boolean;
+  std::u16string description;
+
+  static bool Read(const JsonValue& json, ClassMemberData& record);
+  // False, writing nothing, when there is no record.
+  static bool Write(const std::shared_ptr<ClassMemberData>& record, JsonValue& json, JsonAllocator& allocator);
+};
+
+}  // namespace data

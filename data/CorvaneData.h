@@ -1,0 +1,22 @@
+#pragma once
+// The integration block of a tag or of a tag's class member: which of its
+// value, alarms and history the supervisory platform takes over.
+
+#include <memory>
+
+#include "data/HistorianData.h"
+#include "data/JsonFields.h"
+
+namespace data {
+
+struct CorvaneData {
+  bool value = false;
+  bool alarm = false;
+  std::shared_ptr<HistorianData> historian;
+
+  static bool Read(const JsonValue& json, CorvaneData& record);
+  // False, writing nothing, when there is no record.
+  static bool Write(const std::shared_ptr<CorvaneData>& record, JsonValue& json, JsonAllocator& allocator);
+};
+
+}  // namespace data

@@ -1,0 +1,30 @@
+#pragma once
+// The historian settings of an integration block.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "data/InterpolationType.h"
+#include "data/JsonFields.h"
+
+namespace data {
+
+struct HistorianData {
+  bool enable = false;
+  double trendScaleMax = 0.0;
+  double trendScaleMin = 0.0;
+  InterpolationType interpolationType = InterpolationType::SystemDefault;
+  std::u16string description;
+  bool forcedStoragePeriod = false;
+  double rolloverValue = 0.0;
+  std::int32_t sampleCount = 0;
+  bool swingingDoor = false;
+  double deadbandRate = 0.0;
+
+  static bool Read(const JsonValue& json, HistorianData& record);
+  // False, writing nothing, when there is no record.
+  static bool Write(const std::shared_ptr<HistorianData>& record, JsonValue& json, JsonAllocator& allocator);
+};
+
+}  // namespace data

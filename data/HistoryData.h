@@ -1,0 +1,22 @@
+#pragma once
+// One history entry of a tag.
+
+#include <cstdint>
+#include <memory>
+
+#include "data/JsonFields.h"
+
+namespace data {
+
+struct HistoryData {
+  std::int32_t version = 0;
+  bool enable = false;
+  std::int32_t group = -1;
+  double deadBand = 0.0;
+
+  static bool Read(const JsonValue& json, HistoryData& record);
+  // False, writing nothing, when there is no record.
+  static bool Write(const std::shared_ptr<HistoryData>& record, JsonValue& json, JsonAllocator& allocator);
+};
+
+}  // namespace data

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "bench/IntegrationDatabaseGenerator.h"
+#include "data/TagsDatabase.h"
+#include "helper/DiagnosticLog.h"
+#include "tests/data/Samples.h"
+#include "tests/helper/TempFolder.h"
+
+namespace {
+
+using data::LoadTagsDatabase;
+using data::SaveTagsDatabase;
+
+std::string Utf16LeFile(const std::u16string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+class TagsDatabaseFilesTest : public ::testing::Test {
+ protected:
+  std::u16string Tags() const { return folder_.WidePath("tagl.json"); }
+  std::u16string Classes() const { return folder_.WidePath("class.json"); }
+
+  tests::TempFolder folder_;
+};
+
+TEST_F(TagsDatabaseFilesTest, SaveWritesMarkedCompactUtf16WithoutLineBreak) {
+  folder_.WriteBytes("tagl.json", std::string(100000, 'x'));
+  const auto database = data::ParseTagsDatabase(tests::kTagsJson, tests::kClassesJson);
+  ASSERT_TRUE(SaveTagsDatabase(database, Tags(), Classes()));
+  EXPECT_EQ(folder_.ReadBytes("tagl.json"), Utf16LeFile(tests::kTagsJson));
+  EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
+}
+
+TEST_F(TagsDatabaseFilesTest, LoadReadsEveryEncoding) {
+  const std::u16string tags = tests::Replace(tests::kTagsJson, u"Main motor", u"Moteur \u00e9lectrique");
+  const std::string utf8 = helper::DiagnosticLog::ToUtf8(tags);
+  std::string windows1252 = helper::DiagnosticLog::ToUtf8(tests::Replace(tests::kTagsJson, u"Main motor", u"Moteur lectrique"));
+  windows1252.insert(windows1252.find("lectrique"), "\xE9");
+  const std::string files[] = {Utf16LeFile(tags), utf8, "\xEF\xBB\xBF" + utf8, windows1252};
+  for (const std::string& file : files) {
+    folder_.WriteBytes("tagl.json", file);
+    folder_.WriteBytes("class.json", helper::DiagnosticLog::ToUtf8(tests::kClassesJson));
+    const auto database = LoadTagsDatabase(Tags(), Classes());
+    ASSERT_TRUE(database);
+    EXPECT_EQ(database->tags.at(u"Motor1")->description, u"Moteur \u00e9lectrique");
+    EXPECT_EQ(database->classes.size(), 2u);
+  }
+}
+
+TEST_F(TagsDatabaseFilesTest, FileFaultsFailTheLoad) {
+  folder_.WriteBytes("tagl.json", helper::DiagnosticLog::ToUtf8(tests::kTagsJson));
+  folder_.WriteBytes("class.json", helper::DiagnosticLog::ToUtf8(tests::kClassesJson));
+  folder_.WriteBytes("class2.json", "{\"version\":2}");
+  folder_.WriteBytes("odd.json", "\xFF\xFE{\0}");
+  std::filesystem::create_directory(folder_.Path("dir.json"));
+  const struct {
+    const char* what;
+    std::optional<std::u16string> tags;
+    std::optional<std::u16string> classes;
+  } cases[] = {
+      {"no paths", std::nullopt, std::nullopt},
+      {"missing tags file", folder_.WidePath("none.json"), Classes()},
+      {"missing classes file", Tags(), folder_.WidePath("none.json")},
+      {"tags path is a folder", folder_.WidePath("dir.json"), Classes()},
+      {"odd-sized UTF-16 file", folder_.WidePath("odd.json"), Classes()},
+      {"classes file of another version", Tags(), folder_.WidePath("class2.json")},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FALSE(LoadTagsDatabase(c.tags, c.classes)) << c.what;
+  }
+  ASSERT_TRUE(LoadTagsDatabase(Tags(), Classes()));
+  const auto tagsOnly = LoadTagsDatabase(Tags(), u"");
+  ASSERT_TRUE(tagsOnly);
+  EXPECT_TRUE(tagsOnly->classes.empty());
+  const auto classesOnly = LoadTagsDatabase(std::nullopt, Classes());
+  ASSERT_TRUE(classesOnly);
+  EXPECT_TRUE(classesOnly->tags.empty());
+  EXPECT_EQ(classesOnly->classes.size(), 2u);
+}
+
+TEST_F(TagsDatabaseFilesTest, SaveWritesOnlyWhatItCan) {
+  const auto database = data::ParseTagsDatabase(tests::kTagsJson, tests::kClassesJson);
+  const std::u16string badPath = folder_.WidePath("missing") + u"\\x.json";
+  EXPECT_FALSE(SaveTagsDatabase(nullptr, Tags(), Classes()));
+  EXPECT_FALSE(SaveTagsDatabase(database, std::nullopt, std::nullopt));
+  EXPECT_FALSE(SaveTagsDatabase(database, u"", u""));
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path("tagl.json")));
+
+  EXPECT_FALSE(SaveTagsDatabase(database, badPath, Classes()));
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path("class.json")));
+
+  EXPECT_FALSE(SaveTagsDatabase(database, Tags(), badPath));
+  EXPECT_EQ(folder_.ReadBytes("tagl.json"), Utf16LeFile(tests::kTagsJson));
+
+  std::filesystem::remove(folder_.Path("tagl.json"));
+  EXPECT_TRUE(SaveTagsDatabase(database, std::nullopt, Classes()));
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path("tagl.json")));
+  EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
+}
+
+TEST_F(TagsDatabaseFilesTest, LargeDatabaseSurvivesLoadAndSaveUnchanged) {
+  const auto generated = bench::IntegrationDatabaseGenerator::Generate(20000, 7);
+  ASSERT_TRUE(SaveTagsDatabase(generated, Tags(), Classes()));
+  const std::string tagsBytes = folder_.ReadBytes("tagl.json");
+  const std::string classesBytes = folder_.ReadBytes("class.json");
+
+  const auto loaded = LoadTagsDatabase(Tags(), Classes());
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded->tags.size(), 20000u);
+  std::u16string generatedTags;
+  std::u16string loadedTags;
+  ASSERT_TRUE(data::SerializeTagsDatabase(generated, &generatedTags, nullptr));
+  ASSERT_TRUE(data::SerializeTagsDatabase(loaded, &loadedTags, nullptr));
+  EXPECT_TRUE(generatedTags == loadedTags);
+
+  ASSERT_TRUE(SaveTagsDatabase(loaded, Tags(), Classes()));
+  EXPECT_TRUE(folder_.ReadBytes("tagl.json") == tagsBytes);
+  EXPECT_TRUE(folder_.ReadBytes("class.json") == classesBytes);
+  const auto again = LoadTagsDatabase(Tags(), Classes());
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->tags.size(), generated->tags.size());
+  EXPECT_EQ(again->classes.size(), generated->classes.size());
+}
+
+}  // namespace
