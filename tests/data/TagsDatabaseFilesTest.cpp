@@ -104,14 +104,14 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesOnlyWhatItCan) {
 }
 
 TEST_F(TagsDatabaseFilesTest, LargeDatabaseSurvivesLoadAndSaveUnchanged) {
-  const auto generated = bench::IntegrationDatabaseGenerator::Generate(20000, 7);
+  const auto generated = bench::IntegrationDatabaseGenerator::Generate(5000, 7);
   ASSERT_TRUE(SaveTagsDatabase(generated, Tags(), Classes()));
   const std::string tagsBytes = folder_.ReadBytes("tagl.json");
   const std::string classesBytes = folder_.ReadBytes("class.json");
 
   const auto loaded = LoadTagsDatabase(Tags(), Classes());
   ASSERT_TRUE(loaded);
-  EXPECT_EQ(loaded->tags.size(), 20000u);
+  EXPECT_EQ(loaded->tags.size(), 5000u);
   std::u16string generatedTags;
   std::u16string loadedTags;
   ASSERT_TRUE(data::SerializeTagsDatabase(generated, &generatedTags, nullptr));
