@@ -21,6 +21,7 @@ DWORD GetLongPathNameW(LPCWSTR shortPath, LPWSTR longPath, DWORD capacity);
 
 #define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
 // Paths may use backslashes or slashes.
 DWORD GetFileAttributesW(LPCWSTR path);
 

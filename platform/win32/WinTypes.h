@@ -77,7 +77,9 @@ typedef HRSRC__* HRSRC;
 typedef void* HGLOBAL;
 typedef void* HMENU;
 
-typedef INT_PTR(CALLBACK* FARPROC)();
+// Windows gives FARPROC a result type; here it has none, because GCC accepts a cast from
+// void (*)() to any function type without a warning, as Windows code casts GetProcAddress results.
+typedef void(CALLBACK* FARPROC)();
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);

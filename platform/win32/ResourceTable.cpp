@@ -1,0 +1,116 @@
+#include "platform/win32/ResourceTable.h"
+
+#include "platform/win32/TextConversion.h"
+
+namespace platform {
+
+namespace {
+
+// A little-endian reader over the image that refuses to go past its end.
+class Reader {
+ public:
+  Reader(const BYTE* image, size_t size) : image_(image), size_(size) {}
+  bool Word(WORD& out) {
+    if (pos_ + 2 > size_) return false;
+    out = static_cast<WORD>(image_[pos_] | (image_[pos_ + 1] << 8));
+    pos_ += 2;
+    return true;
+  }
+  bool Dword(DWORD& out) {
+    WORD low = 0;
+    WORD high = 0;
+    if (!Word(low) || !Word(high)) return false;
+    out = low | (static_cast<DWORD>(high) << 16);
+    return true;
+  }
+  bool Id(ResourceId& out) {
+    WORD first = 0;
+    if (!Word(first)) return false;
+    if (first == 0xFFFF) return Word(out.number);
+    out.name.clear();
+    for (WORD c = first; c != 0;) {
+      out.name += static_cast<char16_t>(c);
+      if (!Word(c)) return false;
+    }
+    return true;
+  }
+  void AlignToDword() { pos_ = (pos_ + 3) & ~static_cast<size_t>(3); }
+  size_t pos() const { return pos_; }
+  void Seek(size_t pos) { pos_ = pos; }
+
+ private:
+  const BYTE* image_;
+  size_t size_;
+  size_t pos_ = 0;
+};
+
+bool Matches(const ResourceId& id, const ResourceId& wanted) {
+  return id.IsNumber() ? wanted.IsNumber() && id.number == wanted.number
+                       : !wanted.IsNumber() && EqualsIgnoreCase(id.name, wanted.name);
+}
+
+}  // namespace
+
+ResourceId ToResourceId(LPCWSTR value) {
+  ResourceId id;
+  if (value == nullptr) return id;
+  if (IS_INTRESOURCE(value)) {
+    id.number = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(value));
+    return id;
+  }
+  const std::u16string text(value);
+  if (text.size() > 1 && text[0] == u'#') {
+    unsigned number = 0;
+    for (size_t i = 1; i < text.size() && number <= 0xFFFF; ++i) {
+      if (text[i] < u'0' || text[i] > u'9') return ResourceId{0, text};
+      number = number * 10 + (text[i] - u'0');
+    }
+    if (number <= 0xFFFF) return ResourceId{static_cast<WORD>(number), {}};
+  }
+  id.name = text;
+  return id;
+}
+
+ResourceTable ResourceTable::Read(const BYTE* image, size_t size) {
+  ResourceTable table;
+  Reader reader(image, size);
+  // Each entry: data size, header size, type, name, (aligned) data version, memory flags,
+  // language, version, characteristics; then the data, padded to a DWORD.
+  while (reader.pos() < size) {
+    const size_t start = reader.pos();
+    DWORD dataSize = 0;
+    DWORD headerSize = 0;
+    ResourceEntry entry;
+    DWORD ignored = 0;
+    WORD flags = 0;
+    if (!reader.Dword(dataSize) || !reader.Dword(headerSize) || !reader.Id(entry.type) || !reader.Id(entry.name)) break;
+    reader.AlignToDword();
+    if (!reader.Dword(ignored) || !reader.Word(flags) || !reader.Word(entry.language)) break;
+    if (headerSize < 32 || start + headerSize > size || dataSize > size - start - headerSize) break;
+    entry.data = image + start + headerSize;
+    entry.size = dataSize;
+    // The compiler opens the file with an empty entry of type 0 that marks it as 32-bit.
+    if (!(entry.type.IsNumber() && entry.type.number == 0)) table.entries_.push_back(std::move(entry));
+    reader.Seek(start + headerSize + dataSize);
+    reader.AlignToDword();
+  }
+  return table;
+}
+
+const ResourceEntry* ResourceTable::Find(LPCWSTR type, LPCWSTR name) const {
+  const ResourceId wantedType = ToResourceId(type);
+  const ResourceId wantedName = ToResourceId(name);
+  for (const ResourceEntry& entry : entries_) {
+    if (Matches(entry.type, wantedType) && Matches(entry.name, wantedName)) return &entry;
+  }
+  return nullptr;
+}
+
+bool ResourceTable::Owns(const ResourceEntry* entry) const {
+  for (const ResourceEntry& own : entries_) {
+    if (&own == entry) return true;
+  }
+  return false;
+}
+
+}  // namespace platform
