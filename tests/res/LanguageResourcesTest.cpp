@@ -1,0 +1,213 @@
+// The built-in English resources and the German language module must hold the same dialogs and
+// strings: every id that resource.h names, the same controls in the same order and places, the
+// same combo-box items per control, and the same format conversions in every string.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/win32/DialogTemplate.h"
+#include "platform/win32/TextConversion.h"
+#include "platform/win32/WinBase.h"
+#include "res/resource.h"
+
+namespace {
+
+struct NamedId {
+  std::string name;
+  UINT id = 0;
+};
+
+struct HeaderIds {
+  std::vector<NamedId> dialogs;
+  std::vector<NamedId> strings;
+  std::vector<NamedId> controls;
+};
+
+// Read from the header itself, so that an id added there is checked without touching this test.
+HeaderIds ReadHeader() {
+  HeaderIds ids;
+  std::ifstream in(RESOURCE_HEADER_PATH);
+  const std::regex define(R"(^#define\s+(\w+)\s+(0x[0-9A-Fa-f]+|\d+)\s*$)");
+  std::string line;
+  std::smatch match;
+  while (std::getline(in, line)) {
+    if (!std::regex_match(line, match, define)) continue;
+    const NamedId entry{match[1], static_cast<UINT>(std::stoul(match[2], nullptr, 0))};
+    if (entry.name.starts_with("IDD_")) ids.dialogs.push_back(entry);
+    if (entry.name.starts_with("IDS_") || entry.name.starts_with("AFX_IDS_")) ids.strings.push_back(entry);
+    if (entry.name.starts_with("IDC_")) ids.controls.push_back(entry);
+  }
+  return ids;
+}
+
+std::pair<const BYTE*, DWORD> Resource(HMODULE module, UINT id, LPCWSTR type) {
+  const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+  if (resource == nullptr) return {nullptr, 0};
+  return {static_cast<const BYTE*>(LockResource(LoadResource(module, resource))), SizeofResource(module, resource)};
+}
+
+std::optional<platform::DialogTemplate> Dialog(HMODULE module, UINT id) {
+  const auto [data, size] = Resource(module, id, RT_DIALOG);
+  if (data == nullptr) return std::nullopt;
+  return platform::DialogTemplate::Read(data, size);
+}
+
+std::u16string String(HMODULE module, UINT id) {
+  WCHAR buffer[1024];
+  const int length = LoadStringW(module, id, buffer, 1024);
+  return std::u16string(buffer, length);
+}
+
+struct ComboItem {
+  WORD control = 0;
+  std::string text;
+};
+
+// The framework's combo-box initial data: control id, 0x0403, DWORD length, zero-terminated text;
+// a zero id ends the list. Nothing when the data is malformed.
+std::optional<std::vector<ComboItem>> ComboItems(HMODULE module, UINT dialog) {
+  const auto [data, size] = Resource(module, dialog, RT_DLGINIT);
+  std::vector<ComboItem> items;
+  if (data == nullptr) return items;
+  size_t at = 0;
+  for (;;) {
+    WORD control = 0;
+    WORD message = 0;
+    DWORD length = 0;
+    if (at + 2 > size) return std::nullopt;
+    std::memcpy(&control, data + at, 2);
+    if (control == 0) return at + 2 == size ? std::optional(items) : std::nullopt;
+    if (at + 8 > size) return std::nullopt;
+    std::memcpy(&message, data + at + 2, 2);
+    std::memcpy(&length, data + at + 4, 4);
+    at += 8;
+    if (message != 0x0403 || length == 0 || at + length > size || data[at + length - 1] != 0) return std::nullopt;
+    items.push_back({control, std::string(reinterpret_cast<const char*>(data + at), length - 1)});
+    at += length;
+  }
+}
+
+// The access key of a control text ("&&" is a plain ampersand), folded to one case; 0 for none.
+char16_t Mnemonic(std::u16string_view text) {
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] != u'&') return platform::FoldCase(text[i + 1]);
+    ++i;
+  }
+  return 0;
+}
+
+// The printf conversions of a string in order ("%d"), flags and widths included.
+std::vector<std::u16string> Conversions(std::u16string_view text) {
+  std::vector<std::u16string> found;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'%') continue;
+    size_t end = i + 1;
+    const auto isLetter = [](char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    while (end < text.size() && !isLetter(text[end]) && text[end] != u'%') ++end;
+    if (end < text.size() && text[end] != u'%') found.emplace_back(text.substr(i, end - i + 1));
+    i = end;
+  }
+  return found;
+}
+
+class LanguageResources : public testing::Test {
+ protected:
+  void SetUp() override {
+    german_ = LoadLibraryW(platform::Utf8ToUtf16(GERMAN_MODULE_PATH).c_str());
+    ASSERT_NE(german_, nullptr) << GERMAN_MODULE_PATH;
+  }
+  void TearDown() override {
+    if (german_ != nullptr) FreeLibrary(german_);
+  }
+
+  const HeaderIds ids_ = ReadHeader();
+  const HMODULE english_ = GetModuleHandleW(nullptr);
+  HMODULE german_ = nullptr;
+};
+
+TEST_F(LanguageResources, EveryDialogAndStringOfTheHeaderIsInBothLanguages) {
+  ASSERT_EQ(ids_.dialogs.size(), 9u);
+  ASSERT_GE(ids_.strings.size(), 14u);
+  for (const HMODULE module : {english_, german_}) {
+    SCOPED_TRACE(module == english_ ? "English" : "German");
+    for (const auto& dialog : ids_.dialogs) EXPECT_TRUE(Dialog(module, dialog.id)) << dialog.name;
+    for (const auto& string : ids_.strings) EXPECT_NE(String(module, string.id), u"") << string.name;
+  }
+}
+
+TEST_F(LanguageResources, EveryControlIdOfTheHeaderIsUsedByADialog) {
+  std::set<UINT> used;
+  for (const auto& dialog : ids_.dialogs) {
+    const auto english = Dialog(english_, dialog.id);
+    ASSERT_TRUE(english) << dialog.name;
+    for (const auto& item : english->items) used.insert(item.id);
+  }
+  for (const auto& control : ids_.controls) EXPECT_TRUE(used.count(control.id)) << control.name;
+}
+
+TEST_F(LanguageResources, TranslatedDialogsKeepControlsLayoutAndUniqueAccessKeys) {
+  for (const auto& dialog : ids_.dialogs) {
+    SCOPED_TRACE(dialog.name);
+    const auto english = Dialog(english_, dialog.id);
+    const auto german = Dialog(german_, dialog.id);
+    ASSERT_TRUE(english && german);
+    EXPECT_EQ(german->style, english->style);
+    EXPECT_EQ(std::make_pair(german->cx, german->cy), std::make_pair(english->cx, english->cy));
+    EXPECT_EQ(german->pointSize, english->pointSize);
+    EXPECT_EQ(german->typeface, english->typeface);
+    EXPECT_NE(german->title, u"");
+    ASSERT_EQ(german->items.size(), english->items.size());
+    std::set<char16_t> keys;
+    for (size_t i = 0; i < english->items.size(); ++i) {
+      const auto& en = english->items[i];
+      const auto& de = german->items[i];
+      SCOPED_TRACE(platform::Utf16ToUtf8(en.text) + " / " + platform::Utf16ToUtf8(de.text));
+      EXPECT_EQ(de.id, en.id);
+      EXPECT_EQ(de.className, en.className);
+      EXPECT_EQ(de.style, en.style);
+      EXPECT_EQ(std::vector<short>({de.x, de.y, de.cx, de.cy}), std::vector<short>({en.x, en.y, en.cx, en.cy}));
+      EXPECT_EQ(de.text.empty(), en.text.empty());
+      const char16_t key = Mnemonic(de.text);
+      EXPECT_EQ(key != 0, Mnemonic(en.text) != 0);
+      if (key != 0) {
+        EXPECT_TRUE(keys.insert(key).second) << "access key used twice";
+      }
+    }
+  }
+}
+
+TEST_F(LanguageResources, ComboItemsArePerControlTheSameInBoth) {
+  for (const auto& dialog : ids_.dialogs) {
+    SCOPED_TRACE(dialog.name);
+    const auto english = ComboItems(english_, dialog.id);
+    const auto german = ComboItems(german_, dialog.id);
+    ASSERT_TRUE(english && german);
+    ASSERT_EQ(german->size(), english->size());
+    for (size_t i = 0; i < english->size(); ++i) {
+      EXPECT_EQ((*german)[i].control, (*english)[i].control);
+      EXPECT_NE((*german)[i].text, "");
+    }
+  }
+  const auto items = ComboItems(english_, IDD_VELTRIX_INTEGRATION);
+  ASSERT_TRUE(items);
+  EXPECT_EQ(items->size(), 7u);
+}
+
+TEST_F(LanguageResources, TranslatedStringsKeepTheirFormatConversions) {
+  for (const auto& string : ids_.strings) {
+    SCOPED_TRACE(string.name);
+    EXPECT_EQ(Conversions(String(german_, string.id)), Conversions(String(english_, string.id)));
+  }
+  EXPECT_EQ(Conversions(String(english_, IDS_MAX_DB_POINTS_EXCEEDED)), std::vector<std::u16string>{u"%d"});
+}
+
+}  // namespace
