@@ -1,0 +1,172 @@
+#include <gtest/gtest-spi.h>
+
+#include <functional>
+
+#include "platform/driver/UserTest.h"
+#include "tests/platform/driver/FormDialog.h"
+
+namespace {
+
+using driver::Driver;
+using driver::Key;
+
+class DriverTest : public driver::UserTest {};
+
+TEST_F(DriverTest, KeysEditTheFocusedTextAsAPersonsWould) {
+  struct Case {
+    const char* name;
+    std::function<void(Driver&)> keys;
+    const char16_t* text;
+  };
+  const Case cases[] = {
+      {"typing after focus appends", [](Driver& d) { d.Type(u"ef"); }, u"abcdef"},
+      {"typing replaces the selection", [](Driver& d) { d.SelectAll(IDC_NAME); d.Type(u"Z"); }, u"Z"},
+      {"Backspace", [](Driver& d) { d.Press(Key::Backspace); }, u"abc"},
+      {"Home, Delete", [](Driver& d) { d.Press(Key::Home); d.Press(Key::Delete); }, u"bcd"},
+      {"Left, Left, type", [](Driver& d) { d.Press(Key::Left); d.Press(Key::Left); d.Type(u"X"); }, u"abXcd"},
+      {"Home, Right, Space", [](Driver& d) { d.Press(Key::Home); d.Press(Key::Right); d.Press(Key::Space); }, u"a bcd"},
+      {"Home, End, type", [](Driver& d) { d.Press(Key::Home); d.Press(Key::End); d.Type(u"!"); }, u"abcd!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CFormDialog dialog;
+    user.OnModal([&](Driver& d) {
+      d.Focus(IDC_NAME);
+      c.keys(d);
+      EXPECT_EQ(d.Text(IDC_NAME), c.text);
+      d.Ok();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_name, c.text);
+  }
+}
+
+TEST_F(DriverTest, TabMovesTheFocusSpaceTogglesAndEnterPressesTheDefaultButton) {
+  CFormDialog dialog;
+  user.OnModal([&](Driver& d) {
+    d.Focus(IDC_NAME);
+    d.Press(Key::Tab);
+    EXPECT_TRUE(d.Focused(IDC_CODE));
+    d.Type(u"42");
+    d.Press(Key::Tab);
+    EXPECT_TRUE(d.Focused(IDC_FLAG));
+    d.Press(Key::Space);
+    EXPECT_TRUE(d.Checked(IDC_FLAG));
+    d.Press(Key::ShiftTab);
+    EXPECT_TRUE(d.Focused(IDC_CODE));
+    d.Press(Key::Enter);
+    EXPECT_EQ(d.Result(), IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_code, 42);
+  EXPECT_EQ(dialog.m_flag, TRUE);
+}
+
+TEST_F(DriverTest, ChoosesListItemsAndQueriesWhatAPersonSees) {
+  CFormDialog dialog;
+  user.OnModal([&](Driver& d) {
+    EXPECT_EQ(d.Items(IDC_COLOR), (std::vector<std::u16string>{u"Red", u"Green", u"Blue"}));
+    d.Choose(IDC_COLOR, u"Blue");
+    EXPECT_EQ(d.Selected(IDC_COLOR), u"Blue");
+    EXPECT_TRUE(d.Focused(IDC_COLOR));
+    EXPECT_FALSE(d.Enabled(IDC_LOCKED));
+    EXPECT_FALSE(d.Visible(IDC_SECRET));
+    EXPECT_FALSE(d.ReadOnly(IDC_NAME));
+    EXPECT_FALSE(d.Closed());
+    EXPECT_EQ(d.Result(), 0);
+    d.Ok();
+  });
+  dialog.DoModal();
+  EXPECT_EQ(dialog.m_color, 2);
+}
+
+TEST_F(DriverTest, ActionsAPersonCannotDoAndUnexpectedBoxesFailAndStopTheScript) {
+  struct Case {
+    const char* name;
+    std::function<void(driver::ScriptedUser&, Driver&)> script;
+    std::string failure;
+    INT_PTR result;
+  };
+  const Case cases[] = {
+      {"unexpected box", [](auto&, Driver& d) { d.Click(IDC_MORE); d.Ok(); }, "unexpected message box \"More\"", IDCANCEL},
+      {"other box", [](auto& u, Driver& d) { u.ExpectBox(u"Less"); d.Click(IDC_MORE); d.Ok(); },
+       "expected the message box \"Less\", got \"More\"", IDCANCEL},
+      {"box never came", [](auto& u, Driver& d) { u.ExpectBox(u"More"); d.Ok(); },
+       "the announced message box \"More\" never came", IDOK},
+      {"disabled", [](auto&, Driver& d) { d.Click(IDC_LOCKED); d.Ok(); }, "click 1006: the control is disabled", IDCANCEL},
+      {"hidden", [](auto&, Driver& d) { d.Focus(IDC_SECRET); d.Ok(); }, "focus 1007: the control is hidden", IDCANCEL},
+      {"missing", [](auto&, Driver& d) { d.Text(999); d.Ok(); }, "there is no control 999", IDCANCEL},
+      {"no such item", [](auto&, Driver& d) { d.Choose(IDC_COLOR, u"Pink"); d.Ok(); },
+       "choose 1004: no item \"Pink\" among \"Red|Green|Blue\"", IDCANCEL},
+      {"not a sheet", [](auto&, Driver& d) { d.Page(u"Alpha"); d.Ok(); }, "the window is not a property sheet", IDCANCEL},
+      {"after closing", [](auto&, Driver& d) { d.Ok(); d.Type(u"x"); }, "type: the dialog is closed", IDOK},
+      {"left open", [](auto&, Driver&) {}, "the script ended with the dialog \"Form\" still open", IDCANCEL},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    driver::ScriptedUser own;
+    CFormDialog dialog;
+    dialog.m_code = 5;
+    own.OnModal([&](Driver& d) {
+      d.SelectAll(IDC_CODE);
+      d.Type(u"6");
+      c.script(own, d);
+    });
+    EXPECT_EQ(dialog.DoModal(), c.result);
+    std::vector<driver::Failure> failures = own.Finish();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].message, c.failure);
+    EXPECT_EQ(dialog.m_code, c.result == IDOK ? 6 : 5);
+  }
+}
+
+TEST_F(DriverTest, FailuresPointAtTheTestLineAndWindowsWithoutScriptsAreCancelled) {
+  driver::ScriptedUser own;
+  CFormDialog dialog;
+  int line = 0;
+  own.OnModal([&](Driver& d) {
+    line = __LINE__ + 1;
+    d.Click(IDC_LOCKED);
+  });
+  dialog.DoModal();
+  std::vector<driver::Failure> failures = own.Finish();
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].line, line);
+  EXPECT_NE(failures[0].file.find("DriverTest.cpp"), std::string::npos);
+
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  failures = own.Finish();
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].message, "the dialog \"Form\" opened with no script for it");
+
+  own.OnModal([](Driver& d) { d.Ok(); });
+  failures = own.Finish();
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_EQ(failures[0].message, "no dialog opened for this script");
+}
+
+TEST_F(DriverTest, SheetPagesSwitchByTitleAndByKeyboard) {
+  CTwoPageSheet sheet;
+  user.OnModal([&](Driver& d) {
+    EXPECT_EQ(d.Pages(), (std::vector<std::u16string>{u"Alpha", u"Beta"}));
+    EXPECT_TRUE(d.Visible(IDC_NAME));
+    d.Page(u"Beta");
+    EXPECT_EQ(d.ActivePage(), u"Beta");
+    EXPECT_TRUE(d.Visible(IDC_CODE));
+    d.Press(Key::CtrlPageDown);
+    EXPECT_EQ(d.ActivePage(), u"Alpha");
+    d.Press(Key::CtrlPageUp);
+    EXPECT_EQ(d.ActivePage(), u"Beta");
+    d.Cancel();
+  });
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+}
+
+TEST(UserTestFixture, ReportsEveryFailureAsATestFailure) {
+  driver::ScriptedUser own;
+  own.ExpectBox(u"never");
+  EXPECT_NONFATAL_FAILURE(EXPECT_EQ(driver::ReportFailures(own), 1), "the announced message box \"never\" never came");
+  EXPECT_EQ(driver::ReportFailures(own), 0);
+}
+
+}  // namespace
