@@ -76,7 +76,7 @@ TEST(ScriptRunnerTest, StopsAtTheFirstFailureWithItsLineAndReason) {
       {"check 1006 enabled\nok", 1, "check 1006 enabled: the control is disabled"},
       {"check 1001 items \"a\"\nok", 1, "check 1001 items: expected \"a\", found \"\""},
       {"check 1004 selected \"Blue\"\nok", 1, "check 1004 selected: expected \"Blue\", found \"Red\""},
-      {"check 1001 focused\nok", 1, "check 1001 focused: the control is not focused"},
+      {"check 1002 focused\nok", 1, "check 1002 focused: the control is not focused"},
       {"check page \"Alpha\"\nok", 1, "the window is not a property sheet"},
       {"check closed ok\ncancel", 1, "check closed ok: the dialog is open"},
       {"cancel\ncheck closed ok", 2, "check closed ok: it closed with 2"},

@@ -49,6 +49,7 @@ TEST_F(DataExchangeTest, SavingParsesOrRefusesWithThePromptFocusAndSelection) {
     CExchangeDialog dialog;
     user.OnModal([&](driver::Driver& d) {
       d.SelectAll(c.control);
+      d.Press(driver::Key::Delete);
       d.Type(c.typed);
       // A member after every field: it changes only when the whole exchange passes.
       d.Choose(IDC_LIST, u"Alpha");
@@ -152,10 +153,10 @@ TEST_F(DataExchangeTest, TransfersLockOutNotificationsAndTypingNotifiesPerKeystr
     EXPECT_EQ(d.Text(IDC_INT), u"55");
     EXPECT_EQ(dialog.intChanges, 3);
     // A refused save moves the focus within the exchange: no kill-focus reaches the handler.
-    int killFocusBefore = dialog.intKillFocus;
     d.SelectAll(IDC_RANGE);
     d.Type(u"0");
     d.Focus(IDC_INT);
+    int killFocusBefore = dialog.intKillFocus;
     user.ExpectBox(u"Please enter an integer between 1 and 255.");
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     EXPECT_TRUE(d.Focused(IDC_RANGE));
@@ -163,6 +164,20 @@ TEST_F(DataExchangeTest, TransfersLockOutNotificationsAndTypingNotifiesPerKeystr
     d.Cancel();
   });
   dialog.DoModal();
+}
+
+TEST_F(DataExchangeTest, ReloadingWhileTheUserTypesKeepsTheCaret) {
+  CExchangeDialog dialog;
+  dialog.reloadOnIntChange = true;
+  user.OnModal([&](driver::Driver& d) {
+    d.SelectAll(IDC_INT);
+    d.Type(u"12");
+    EXPECT_EQ(d.Text(IDC_INT), u"12");
+    d.Ok();
+  });
+  dialog.DoModal();
+  EXPECT_EQ(dialog.m_int, 12);
+  EXPECT_EQ(dialog.intChanges, 2);
 }
 
 TEST_F(DataExchangeTest, AutoCheckBoxTogglesBeforeItNotifies) {

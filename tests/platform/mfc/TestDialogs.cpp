@@ -18,6 +18,11 @@ void CExchangeDialog::DoDataExchange(CDataExchange* pDX) {
   DDX_CBIndex(pDX, IDC_LIST, m_list);
 }
 
+void CExchangeDialog::OnIntChange() {
+  ++intChanges;
+  if (reloadOnIntChange && UpdateData(TRUE)) UpdateData(FALSE);
+}
+
 BOOL CLogPage::OnInitDialog() {
   m_log.push_back("init " + m_name);
   return CPropertyPage::OnInitDialog();

@@ -21,6 +21,9 @@ class CExchangeDialog : public CDialog {
   BOOL m_check = FALSE;
   int m_list = 1;
 
+  // Every change of IDC_INT moves the controls into the members and back, as a page does
+  // that reloads what the user's typing selects.
+  bool reloadOnIntChange = false;
   int intChanges = 0;
   int intKillFocus = 0;
   std::vector<UINT> checkStatesSeen;
@@ -28,7 +31,7 @@ class CExchangeDialog : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnIntChange() { ++intChanges; }
+  void OnIntChange();
   void OnIntKillFocus() { ++intKillFocus; }
   void OnCheckClicked() { checkStatesSeen.push_back(IsDlgButtonChecked(m_hWnd, IDC_CHECK)); }
   void OnOpenClicked() { onOpen(); }
