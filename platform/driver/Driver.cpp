@@ -44,12 +44,6 @@ std::u16string ItemText(HWND combo, int index) {
   return text;
 }
 
-std::string Joined(const std::vector<std::u16string>& texts) {
-  std::u16string joined;
-  for (const std::u16string& text : texts) joined += (joined.empty() ? u"" : u"|") + text;
-  return Quoted(joined);
-}
-
 }  // namespace
 
 bool KeyFromName(std::string_view name, Key& key) {
@@ -197,7 +191,7 @@ void Driver::Choose(int id, std::u16string_view item, Where where) {
   HWND combo = Reachable(id, where, "choose");
   std::vector<std::u16string> items = Items(id, where);
   auto found = std::find(items.begin(), items.end(), item);
-  if (found == items.end()) Fail(where, "choose " + std::to_string(id) + ": no item " + Quoted(item) + " among " + Joined(items));
+  if (found == items.end()) Fail(where, "choose " + std::to_string(id) + ": no item " + Quoted(item) + " among " + QuotedList(items));
   SetFocus(combo);
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(found - items.begin()), 0);
   SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
@@ -209,7 +203,7 @@ void Driver::Page(std::u16string_view title, Where where) {
   RequireOpen(where, "page");
   std::vector<std::u16string> titles = Pages(where);
   auto found = std::find(titles.begin(), titles.end(), title);
-  if (found == titles.end()) Fail(where, "page: no tab " + Quoted(title) + " among " + Joined(titles));
+  if (found == titles.end()) Fail(where, "page: no tab " + Quoted(title) + " among " + QuotedList(titles));
   SendMessageW(m_window, PSM_SETCURSEL, static_cast<WPARAM>(found - titles.begin()), 0);
   m_user.AfterAction();
 }
@@ -267,6 +261,8 @@ std::u16string Driver::ActivePage(Where where) const {
   std::vector<std::u16string> titles = Pages(where);
   return current >= 0 && current < static_cast<int>(titles.size()) ? titles[static_cast<size_t>(current)] : u"";
 }
+
+std::u16string Driver::Title() const { return WindowText(m_window); }
 
 bool Driver::Closed() const { return platform::IsDialogEnded(m_window); }
 

@@ -62,6 +62,8 @@ class Driver {
   // The sheet's tab titles in order, and the active one's.
   std::vector<std::u16string> Pages(Where where = Where::current()) const;
   std::u16string ActivePage(Where where = Where::current()) const;
+  // The window's caption.
+  std::u16string Title() const;
   bool Closed() const;
   // What the window was closed with (IDOK, IDCANCEL); 0 while it is open.
   INT_PTR Result() const;

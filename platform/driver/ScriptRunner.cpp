@@ -21,12 +21,6 @@ std::vector<std::u16string> Split(const std::u16string& text) {
   return parts;
 }
 
-std::string Joined(const std::vector<std::u16string>& parts) {
-  std::u16string joined;
-  for (size_t i = 0; i < parts.size(); ++i) joined += (i ? u"|" : u"") + parts[i];
-  return Quoted(joined);
-}
-
 }  // namespace
 
 std::string ScriptOutcome::Message() const {
@@ -68,11 +62,7 @@ void ScriptRunner::Drive(Driver& driver) {
     m_current = {m_name, line.number};
     Execute(line, driver);
   }
-  if (!driver.Closed()) {
-    WCHAR title[256] = {};
-    GetWindowTextW(driver.Window(), title, 256);
-    AddFailure(m_current, "the script ended with the dialog " + Quoted(title) + " still open");
-  }
+  if (!driver.Closed()) AddFailure(m_current, "the script ended with the dialog " + Quoted(driver.Title()) + " still open");
 }
 
 void ScriptRunner::ReportLeftovers() {
@@ -130,7 +120,7 @@ void ScriptRunner::Check(const ScriptLine& line, Driver& driver) {
     case What::ReadOnly: state(driver.ReadOnly(line.id), true, "readonly", "writable"); break;
     case What::Items: {
       std::vector<std::u16string> items = driver.Items(line.id);
-      if (items != Split(line.text)) CheckFailed(subject + "items: expected " + Quoted(line.text) + ", found " + Joined(items));
+      if (items != Split(line.text)) CheckFailed(subject + "items: expected " + Quoted(line.text) + ", found " + QuotedList(items));
       break;
     }
     case What::Selected: {
@@ -146,7 +136,7 @@ void ScriptRunner::Check(const ScriptLine& line, Driver& driver) {
     }
     case What::Pages: {
       std::vector<std::u16string> pages = driver.Pages();
-      if (pages != Split(line.text)) CheckFailed("check pages: expected " + Quoted(line.text) + ", found " + Joined(pages));
+      if (pages != Split(line.text)) CheckFailed("check pages: expected " + Quoted(line.text) + ", found " + QuotedList(pages));
       break;
     }
     case What::ClosedOk:

@@ -6,16 +6,6 @@
 
 namespace driver {
 
-namespace {
-
-std::string Title(HWND window) {
-  WCHAR title[256] = {};
-  GetWindowTextW(window, title, 256);
-  return Quoted(title);
-}
-
-}  // namespace
-
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -66,14 +56,14 @@ void ScriptedUser::RunModal(HWND dialog) {
 
 void ScriptedUser::Drive(Driver& driver) {
   if (m_scripts.empty()) {
-    AddFailure(m_current, "the dialog " + Title(driver.Window()) + " opened with no script for it");
+    AddFailure(m_current, "the dialog " + Quoted(driver.Title()) + " opened with no script for it");
     return;
   }
   QueuedScript next = std::move(m_scripts.front());
   m_scripts.pop_front();
   next.script(driver);
   if (!driver.Closed())
-    AddFailure(next.location, "the script ended with the dialog " + Title(driver.Window()) + " still open");
+    AddFailure(next.location, "the script ended with the dialog " + Quoted(driver.Title()) + " still open");
 }
 
 int ScriptedUser::ShowMessageBox(HWND, const std::u16string& text, const std::u16string& caption, UINT type) {

@@ -58,4 +58,10 @@ std::string Quoted(std::u16string_view text) {
   return out + "\"";
 }
 
+std::string QuotedList(const std::vector<std::u16string>& texts) {
+  std::u16string joined;
+  for (size_t i = 0; i < texts.size(); ++i) joined += (i ? u"|" : u"") + texts[i];
+  return Quoted(joined);
+}
+
 }  // namespace driver

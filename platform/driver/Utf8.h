@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace driver {
 
@@ -10,5 +11,7 @@ std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
 // The text in double quotes, with \" \\ and \n escaped as a script writes them.
 std::string Quoted(std::u16string_view text);
+// The texts joined with | and quoted, as a script's lists are written.
+std::string QuotedList(const std::vector<std::u16string>& texts);
 
 }  // namespace driver

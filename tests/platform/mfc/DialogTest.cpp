@@ -45,7 +45,7 @@ TEST_F(DialogTest, PostedCancelCommandClosesItAsCancelled) {
 
 TEST_F(DialogTest, DialogOpenedFromADialogRunsTheNextScript) {
   CExchangeDialog outer;
-  CExchangeDialog inner;
+  CExchangeDialog inner(&outer);
   inner.m_int = 99;
   INT_PTR innerResult = 0;
   outer.onOpen = [&] { innerResult = inner.DoModal(); };
@@ -57,6 +57,13 @@ TEST_F(DialogTest, DialogOpenedFromADialogRunsTheNextScript) {
   });
   user.OnModal([&](driver::Driver& d) {
     EXPECT_EQ(d.Text(IDC_INT), u"99");
+    RECT outerRect, innerRect;
+    MoveWindow(outer.m_hWnd, 100, 50, 300, 200, FALSE);
+    inner.CenterWindow();
+    GetWindowRect(outer.m_hWnd, &outerRect);
+    GetWindowRect(d.Window(), &innerRect);
+    EXPECT_EQ(innerRect.left - outerRect.left, outerRect.right - innerRect.right);
+    EXPECT_EQ(innerRect.top - outerRect.top, outerRect.bottom - innerRect.bottom);
     d.SelectAll(IDC_INT);
     d.Type(u"100");
     d.Ok();

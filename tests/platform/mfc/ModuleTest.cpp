@@ -43,9 +43,7 @@ TEST_F(ModuleTest, ApplicationStartsAndEndsWithTheModuleAndExportsUseItsState) {
   showText();
   std::u16string title;
   user.OnModal([&](driver::Driver& d) {
-    WCHAR caption[64] = {};
-    GetWindowTextW(d.Window(), caption, 64);
-    title = caption;
+    title = d.Title();
     d.Ok();
   });
   EXPECT_EQ(runDialog(), IDOK);

@@ -27,9 +27,7 @@ TEST_F(PropertySheetTest, FrameHasTabsPerPageOkCancelAndApplyUnlessSwitchedOff) 
     if (noApply) sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     AddPages(sheet);
     user.OnModal([&](driver::Driver& d) {
-      WCHAR caption[64] = {};
-      GetWindowTextW(d.Window(), caption, 64);
-      EXPECT_EQ(std::u16string(caption), u"Test Sheet");
+      EXPECT_EQ(d.Title(), u"Test Sheet");
       EXPECT_EQ(d.Pages(), (std::vector<std::u16string>{u"First", u"Renamed", u"Third"}));
       EXPECT_EQ(d.ActivePage(), u"First");
       EXPECT_TRUE(d.Focused(IDC_INT));

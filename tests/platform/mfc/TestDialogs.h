@@ -12,7 +12,7 @@
 // list index. Counts the notifications its handlers receive.
 class CExchangeDialog : public CDialog {
  public:
-  CExchangeDialog() : CDialog(IDD_EXCHANGE) {}
+  explicit CExchangeDialog(CWnd* pParent = nullptr) : CDialog(IDD_EXCHANGE, pParent) {}
 
   int m_int = 7;
   int m_range = 10;
