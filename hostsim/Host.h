@@ -79,6 +79,9 @@ class Host {
   // DBSaveTagLModified calls since the project was opened.
   int TagListModifiedCount() const { return tagListModified_; }
   bool HoldsEditLock() const { return lock_ && lock_->Held(); }
+  // InitializeOrvikClasses calls in this process.
+  int ClassLibraryInitializations() const { return classLibraryInitializations_; }
+  void NoteClassLibraryInitialized() { ++classLibraryInitializations_; }
 
   // For the ORVIK calls.
   TagDatabase* OpenDatabase() { return store_ ? &database_ : nullptr; }
@@ -110,6 +113,7 @@ class Host {
   std::set<WORD> handedOut_;
   int tagListModified_ = 0;
   std::vector<LANGUAGECALLBACK> languageCallbacks_;
+  int classLibraryInitializations_ = 0;
 };
 
 }  // namespace hostsim

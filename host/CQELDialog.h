@@ -1,0 +1,9 @@
+#pragma once
+// The host UI class library's dialog base: a themed dialog with the framework's dialog behaviour.
+
+#include "platform/bcg/CBCGPDialog.h"
+
+class CQELDialog : public CBCGPDialog {
+ public:
+  CQELDialog(UINT nIDTemplate, CWnd* pParent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "host/CQELDialog.h"
+
+CQELDialog::CQELDialog(UINT nIDTemplate, CWnd* pParent) : CBCGPDialog(nIDTemplate, pParent) {}

@@ -1,0 +1,3 @@
+#include "host/CQELPropertyPage.h"
+
+CQELPropertyPage::CQELPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CBCGPPropertyPage(nIDTemplate, nIDCaption) {}
