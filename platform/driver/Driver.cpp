@@ -226,6 +226,12 @@ bool Driver::ReadOnly(int id, Where where) const {
   return (GetWindowLongPtrW(Control(id, where), GWL_STYLE) & ES_READONLY) != 0;
 }
 
+std::pair<int, int> Driver::Selection(int id, Where where) const {
+  DWORD start = 0, end = 0;
+  SendMessageW(Control(id, where), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {static_cast<int>(start), static_cast<int>(end)};
+}
+
 std::vector<std::u16string> Driver::Items(int id, Where where) const {
   HWND combo = Control(id, where);
   std::vector<std::u16string> items;

@@ -11,6 +11,7 @@
 #include <source_location>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/WinUser.h"
@@ -56,6 +57,8 @@ class Driver {
   bool Checked(int id, Where where = Where::current()) const;
   bool Focused(int id, Where where = Where::current()) const;
   bool ReadOnly(int id, Where where = Where::current()) const;
+  // An edit's selection, start and end; equal when only the caret is there.
+  std::pair<int, int> Selection(int id, Where where = Where::current()) const;
   std::vector<std::u16string> Items(int id, Where where = Where::current()) const;
   // The selected item's text; empty when none is selected.
   std::u16string Selected(int id, Where where = Where::current()) const;

@@ -1,7 +1,9 @@
 #include "platform/mfc/CString.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <locale.h>
 #include <string>
 
 #include "platform/mfc/AfxModuleState.h"
@@ -71,11 +73,27 @@ std::u16string Pad(std::u16string text, const Spec& spec) {
   return text;
 }
 
+// Numbers are formatted in the C locale whatever the process's locale is (a front end may
+// switch it for its terminal): the decimal point is always a dot.
+class CLocaleScope {
+ public:
+  CLocaleScope() : m_previous(uselocale(CLocale())) {}
+  ~CLocaleScope() { uselocale(m_previous); }
+
+ private:
+  static locale_t CLocale() {
+    static locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
+  }
+  locale_t m_previous;
+};
+
 std::u16string Convert(const Spec& spec, const CStringFormatArg* arg) {
   std::string narrow = "%" + spec.flags;
   if (spec.width >= 0) narrow += std::to_string(spec.width);
   if (spec.precision >= 0) narrow += "." + std::to_string(spec.precision);
   char buffer[512];
+  CLocaleScope cLocale;
   switch (spec.type) {
     case 's':
     case 'S': {

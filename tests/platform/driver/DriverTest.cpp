@@ -32,6 +32,7 @@ TEST_F(DriverTest, KeysEditTheFocusedTextAsAPersonsWould) {
     CFormDialog dialog;
     user.OnModal([&](Driver& d) {
       d.Focus(IDC_NAME);
+      EXPECT_EQ(d.Selection(IDC_NAME), std::make_pair(4, 4));
       c.keys(d);
       EXPECT_EQ(d.Text(IDC_NAME), c.text);
       d.Ok();

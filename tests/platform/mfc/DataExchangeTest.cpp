@@ -9,13 +9,6 @@ namespace {
 
 class DataExchangeTest : public driver::UserTest {};
 
-// The edit's selection as EM_GETSEL reports it.
-std::pair<DWORD, DWORD> Selection(HWND edit) {
-  DWORD start = 0, end = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return {start, end};
-}
-
 TEST_F(DataExchangeTest, SavingParsesOrRefusesWithThePromptFocusAndSelection) {
   const std::u16string range = u"Please enter an integer between 1 and 255.";
   struct Case {
@@ -58,7 +51,7 @@ TEST_F(DataExchangeTest, SavingParsesOrRefusesWithThePromptFocusAndSelection) {
       if (c.prompt.empty()) return;
       EXPECT_FALSE(d.Closed());
       EXPECT_TRUE(d.Focused(c.control));
-      EXPECT_EQ(Selection(d.Control(c.control)), std::make_pair(DWORD{0}, static_cast<DWORD>(d.Text(c.control).size())));
+      EXPECT_EQ(d.Selection(c.control), std::make_pair(0, static_cast<int>(d.Text(c.control).size())));
       d.Cancel();
     });
     EXPECT_EQ(dialog.DoModal(), c.prompt.empty() ? IDOK : IDCANCEL);
@@ -92,7 +85,7 @@ TEST_F(DataExchangeTest, TooLongTextCannotBeTypedAndIsRefusedWhenSetOtherwise) {
     user.ExpectBox(u"Please enter no more than 7 characters.");
     d.Ok();
     EXPECT_TRUE(d.Focused(IDC_SHORT));
-    EXPECT_EQ(Selection(d.Control(IDC_SHORT)), std::make_pair(DWORD{0}, DWORD{8}));
+    EXPECT_EQ(d.Selection(IDC_SHORT), std::make_pair(0, 8));
     d.Cancel();
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
