@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "host/Orvik.h"
 #include "platform/bcg/CBCGPPropertySheet.h"
@@ -93,11 +94,7 @@ void ParamPageFixture::Retype(driver::Driver& d, int id, std::u16string_view tex
 
 void ParamPageFixture::ExpectFocusedAndSelected(driver::Driver& d, int id) {
   EXPECT_TRUE(d.Focused(id));
-  DWORD start = 1;
-  DWORD end = 0;
-  SendMessageW(d.Control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, d.Text(id).size());
+  EXPECT_EQ(d.Selection(id), std::make_pair(0, static_cast<int>(d.Text(id).size())));
 }
 
 void ParamPageFixture::CheckEmptyStoredStartupValue(int type, std::u16string_view shown) {
