@@ -1,0 +1,396 @@
+// The tag's Properties dialog, worked by a person through the scripted user against a project of
+// the stand-in host. What was committed is read back after reopening the project.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogs/CDlgGeneral.h"
+#include "host/Orvik.h"
+#include "hostsim/ForeignEditLock.h"
+#include "hostsim/TempProject.h"
+#include "platform/driver/UserTest.h"
+#include "platform/driver/Utf8.h"
+#include "platform/mfc/afxwin.h"
+#include "platform/win32/TextConversion.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr int kBoolean = 0;
+constexpr int kInteger = 1;
+constexpr int kReal = 2;
+constexpr int kString = 3;
+
+const std::vector<std::u16string> kBaseTypes = {u"Boolean", u"Integer", u"Real", u"String"};
+
+// A tag's definition as the host holds it.
+struct Definition {
+  int type = kInteger;
+  int size = 0;
+  std::u16string description{};
+  int scope = 0;
+
+  bool operator==(const Definition&) const = default;
+};
+
+void PrintTo(const Definition& d, std::ostream* out) {
+  *out << "{type " << d.type << ", size " << d.size << ", description \"" << driver::ToUtf8(d.description)
+       << "\", scope " << d.scope << "}";
+}
+
+// What the person sees of the dialog's locks.
+struct Locks {
+  bool type;
+  bool size;
+  bool description;
+  bool scope;
+  bool nameReadOnly;
+};
+
+class CDlgGeneralTest : public driver::UserTest {
+ protected:
+  // The standard project: system tags Second and Date, SoftPLC tag PlcStatus, then user tags.
+  hostsim::Host& host() { return project.host(); }
+
+  void AddTag(const std::u16string& name, const Definition& d) {
+    host().AddTag({.name = name, .type = d.type, .size = d.size, .description = d.description, .scope = d.scope});
+  }
+
+  // Opens the dialog for the tag as the host's tag editor does, with the script as the person;
+  // true when the dialog ended with OK.
+  bool Edit(std::u16string_view name, std::function<void(driver::Driver&)> script) {
+    user.OnModal(std::move(script));
+    CDlgGeneral dialog(CWnd::FromHandle(GetForegroundWindow()));
+    dialog.m_strTagName = CString(std::u16string(name));
+    VarRef ref = {};
+    if (!DBGetVar(&ref, dialog.m_strTagName)) return false;
+    DBGetTagSize(ref.tagNumber, &dialog.m_nSize);
+    WCHAR text[1025] = {};
+    DBGetTagDescSecure(ref.tagNumber, text, 1025);
+    dialog.m_strDescription = text;
+    text[0] = 0;
+    DBGetTagTypeSecure(ref.tagNumber, &dialog.m_nTypeCode, text, 1025);
+    dialog.m_strTypeName = text;
+    dialog.m_nScope = DBGetTagWebRemote(ref.tagNumber);
+    return dialog.DoModal() == IDOK;
+  }
+
+  Definition Held(std::u16string_view name) {
+    const hostsim::Tag* tag = host().Database().FindTag(name);
+    if (tag == nullptr) {
+      ADD_FAILURE() << "no tag " << driver::ToUtf8(name);
+      return {};
+    }
+    return {tag->type, tag->Size(), tag->description, tag->scope};
+  }
+
+  Definition Committed(std::u16string_view name) {
+    project.Reopen();
+    return Held(name);
+  }
+
+  static Locks LocksOf(driver::Driver& d) {
+    return {d.Enabled(IDC_TYPE), d.Enabled(IDC_SIZE), d.Enabled(IDC_DESCRIPTION), d.Enabled(IDC_SCOPE),
+            d.ReadOnly(IDC_TAGNAME)};
+  }
+
+  static void Retype(driver::Driver& d, int id, std::u16string_view text) {
+    d.SelectAll(id);
+    if (text.empty()) {
+      d.Press(driver::Key::Delete);
+    } else {
+      d.Type(text);
+    }
+  }
+
+  hostsim::TempProject project;
+};
+
+void ExpectLocks(const Locks& seen, const Locks& expected) {
+  EXPECT_EQ(seen.type, expected.type) << "Type enabled";
+  EXPECT_EQ(seen.size, expected.size) << "Size enabled";
+  EXPECT_EQ(seen.description, expected.description) << "Description enabled";
+  EXPECT_EQ(seen.scope, expected.scope) << "Scope enabled";
+  EXPECT_EQ(seen.nameReadOnly, expected.nameReadOnly) << "Tagname read-only";
+}
+
+TEST_F(CDlgGeneralTest, ShowsTheTagAndSavesWhatThePersonChanged) {
+  AddTag(u"Tank", {.type = kInteger, .size = 0, .description = u"Level", .scope = 0});
+  const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
+    EXPECT_EQ(d.Text(IDC_TAGNAME), u"Tank");
+    EXPECT_EQ(d.Selected(IDC_TYPE), u"Integer");
+    EXPECT_EQ(d.Text(IDC_SIZE), u"0");
+    EXPECT_EQ(d.Text(IDC_DESCRIPTION), u"Level");
+    EXPECT_EQ(d.Items(IDC_SCOPE), (std::vector<std::u16string>{u"Local", u"Server"}));
+    EXPECT_EQ(d.Selected(IDC_SCOPE), u"Local");
+    ExpectLocks(LocksOf(d), {true, true, true, true, false});
+    d.Choose(IDC_TYPE, u"Real");
+    Retype(d, IDC_SIZE, u"12");
+    Retype(d, IDC_DESCRIPTION, u"Level in m");
+    d.Choose(IDC_SCOPE, u"Server");
+    d.Ok();
+    EXPECT_EQ(d.Result(), IDOK);
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(Committed(u"Tank"), (Definition{kReal, 12, u"Level in m", 1}));
+}
+
+TEST_F(CDlgGeneralTest, TypeListHoldsTheBaseTypesThenTheClasses) {
+  // A class name longer than the list's 255 characters shows cut, so that neither the tag's own
+  // class name matches its item nor does the host find the class by the item's text.
+  const std::u16string longClass = u"Long" + std::u16string(296, u'x');
+  const std::u16string shownLongClass = longClass.substr(0, 255);
+  struct Case {
+    const char* what;
+    std::vector<std::u16string> classes;
+    int storedType;
+    std::u16string shown;
+    const char16_t* chosen;  // null: left as shown
+    int savedType;
+  };
+  const Case cases[] = {
+      {"no classes: exactly the four base types", {}, kString, u"String", nullptr, kString},
+      {"class n stands at n + 3 and saves n + 3", {u"Pump", u"Valve"}, 5, u"Valve", nullptr, 5},
+      {"class name matched ignoring case", {u"PUMP"}, 4, u"PUMP", nullptr, 4},
+      {"a base type chosen for a class tag", {u"Pump", u"Valve"}, 5, u"Valve", u"Boolean", kBoolean},
+      {"a class chosen for an Integer tag", {u"Pump", u"Valve"}, kInteger, u"Integer", u"Valve", 5},
+      {"unmatched class name shows Boolean and saves 0", {u"Pump", longClass}, 5, u"Boolean", nullptr, kBoolean},
+      {"a class the host cannot find by its text saves 4", {u"Pump", longClass}, kInteger, u"Integer",
+       shownLongClass.c_str(), 4},
+  };
+  int number = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject caseProject;
+    for (const auto& name : c.classes) host().AddClass(name, {{u"On", kBoolean, u""}});
+    const std::u16string tag = u"Tag" + std::u16string(1, static_cast<char16_t>(u'A' + number++));
+    AddTag(tag, {.type = c.storedType});
+    std::vector<std::u16string> listed = kBaseTypes;
+    for (const auto& name : c.classes) listed.push_back(name.substr(0, 255));
+    EXPECT_TRUE(Edit(tag, [&](driver::Driver& d) {
+      EXPECT_EQ(d.Items(IDC_TYPE), listed);
+      EXPECT_EQ(d.Selected(IDC_TYPE), c.shown);
+      if (c.chosen != nullptr) d.Choose(IDC_TYPE, c.chosen);
+      d.Ok();
+    }));
+    EXPECT_EQ(Committed(tag).type, c.savedType);
+  }
+}
+
+TEST_F(CDlgGeneralTest, SourceOfTheTagDecidesWhatMayChange) {
+  struct Case {
+    const char* what;
+    std::u16string tag;
+    std::vector<std::pair<std::string, std::string>> settings;
+    Locks locks;
+    bool closesOk;
+  };
+  const Locks open{true, true, true, true, false};
+  const Locks locked{false, false, false, false, true};
+  const Case cases[] = {
+      {"user tag", u"Tank", {}, open, true},
+      {"created on the platform: only the description",
+       u"Tank", {{"Integration", "Enabled=1"}, {"Integration", "CreatedTags=Other, tank"}},
+       {false, false, true, false, true}, true},
+      {"created list while the integration is off", u"Tank",
+       {{"Integration", "Enabled=0"}, {"Integration", "CreatedTags=Tank"}}, open, true},
+      {"from the SCP source", u"Tank", {{"SCP", "Enabled=1"}, {"SCP", "Tags=TANK"}}, locked, true},
+      {"SCP list while SCP is off", u"Tank", {{"SCP", "Enabled=0"}, {"SCP", "Tags=Tank"}}, open, true},
+      {"SCP tag also created on the platform", u"Tank",
+       {{"SCP", "Enabled=1"}, {"SCP", "Tags=Tank"}, {"Integration", "Enabled=1"}, {"Integration", "CreatedTags=Tank"}},
+       locked, true},
+      {"another tag from the SCP source", u"Tank", {{"SCP", "Enabled=1"}, {"SCP", "Tags=Pump"}}, open, true},
+      {"system tag", u"Date", {}, locked, false},
+      {"last system tag", u"Second", {}, locked, false},
+      {"SoftPLC tag", u"PlcStatus", {}, locked, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject caseProject;
+    AddTag(u"Tank", {.type = kInteger, .size = 4, .description = u"Level", .scope = 1});
+    for (const auto& [section, assignment] : c.settings) {
+      const auto eq = assignment.find('=');
+      caseProject.SetSetting(section, assignment.substr(0, eq), assignment.substr(eq + 1));
+    }
+    caseProject.Reopen();
+    const Definition before = Held(c.tag);
+    EXPECT_EQ(Edit(c.tag, [&](driver::Driver& d) {
+      ExpectLocks(LocksOf(d), c.locks);
+      if (c.locks.description) Retype(d, IDC_DESCRIPTION, u"New text");
+      d.Ok();
+      EXPECT_EQ(d.Result(), c.closesOk ? IDOK : IDCANCEL);
+    }), c.closesOk);
+    Definition expected = before;
+    if (c.locks.description) expected.description = u"New text";
+    EXPECT_EQ(Committed(c.tag), expected);
+  }
+}
+
+TEST_F(CDlgGeneralTest, SizeAndDescriptionWithinTheirLimits) {
+  const std::u16string longText(129, u'd');
+  struct Case {
+    const char* what;
+    int maxArray;
+    Definition stored;
+    const char16_t* typedSize;  // null: not typed
+    std::u16string prompt;
+    int focused;
+    bool sizeEnabled;
+  };
+  const Case cases[] = {
+      {"size above the maximum", 1000, {}, u"1001", u"Please enter an integer between 0 and 1000.", IDC_SCOPE, true},
+      {"negative size", 1000, {}, u"-1", u"Please enter an integer between 0 and 1000.", IDC_SCOPE, true},
+      {"size that is no number", 1000, {}, u"1O", u"Please enter an integer.", IDC_SIZE, true},
+      {"no arrays: a stored size above 0 never passes", 0, {.size = 3}, nullptr,
+       u"Please enter an integer between 0 and 0.", IDC_SCOPE, false},
+      {"stored description of 129 characters", 1000, {.description = longText}, nullptr,
+       u"Please enter no more than 128 characters.", IDC_DESCRIPTION, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject caseProject;
+    caseProject.SetSetting("Limits", "MaxArray", std::to_string(c.maxArray));
+    AddTag(u"Tank", c.stored);
+    caseProject.Reopen();
+    EXPECT_FALSE(Edit(u"Tank", [&](driver::Driver& d) {
+      EXPECT_EQ(d.Enabled(IDC_SIZE), c.sizeEnabled);
+      if (c.typedSize != nullptr) Retype(d, IDC_SIZE, c.typedSize);
+      for (int attempt = 0; attempt < 2; ++attempt) {
+        user.ExpectBox(c.prompt);
+        d.Ok();
+        EXPECT_FALSE(d.Closed());
+        EXPECT_TRUE(d.Focused(c.focused));
+      }
+      d.Cancel();
+    }));
+    EXPECT_EQ(Committed(u"Tank"), c.stored);
+  }
+}
+
+TEST_F(CDlgGeneralTest, SizeAndDescriptionAtTheirLimitsAreSaved) {
+  project.SetSetting("Limits", "MaxArray", "0");
+  AddTag(u"Flag", {.type = kBoolean});
+  AddTag(u"Tank", {.description = std::u16string(129, u'd')});
+  EXPECT_TRUE(Edit(u"Flag", [&](driver::Driver& d) {
+    EXPECT_FALSE(d.Enabled(IDC_SIZE));
+    d.Ok();
+  }));
+  project.SetSetting("Limits", "MaxArray", "1000");
+  EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
+    Retype(d, IDC_SIZE, u"1000");
+    d.Focus(IDC_DESCRIPTION);
+    d.Press(driver::Key::Backspace);
+    d.Press(driver::Key::Backspace);
+    d.Type(u"xy");  // the field takes no more than 128 characters
+    EXPECT_EQ(d.Text(IDC_DESCRIPTION), std::u16string(127, u'd') + u"x");
+    d.Ok();
+  }));
+  EXPECT_EQ(Committed(u"Flag"), (Definition{kBoolean, 0, u"", 0}));
+  EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 1000, std::u16string(127, u'd') + u"x", 0}));
+}
+
+TEST_F(CDlgGeneralTest, DatabasePointsLimitCountsTheWholeEnteredSize) {
+  struct Case {
+    int inUse;
+    int maxPoints;
+    int storedSize;
+    const char16_t* typedSize;
+    bool refused;
+  };
+  const Case cases[] = {
+      {990, 1000, 0, u"10", false},  {990, 1000, 0, u"11", true}, {1000, 1000, 0, u"0", false},
+      {1000, 1000, 5, u"5", true},   {1000, 1000, 5, u"1", true}, {500, 2500, 0, u"2000", false},
+      {500, 2500, 0, u"2001", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.inUse << " of " << c.maxPoints << " points in use, size "
+                                    << driver::ToUtf8(c.typedSize));
+    hostsim::TempProject caseProject;
+    caseProject.SetSetting("Limits", "MaxArray", "5000");
+    caseProject.SetSetting("Limits", "MaxTags", std::to_string(c.maxPoints));
+    caseProject.SetSetting("Limits", "RealDatabaseSize", std::to_string(c.inUse));
+    AddTag(u"Tank", {.size = c.storedSize});
+    caseProject.Reopen();
+    const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
+      Retype(d, IDC_SIZE, c.typedSize);
+      if (c.refused) {
+        user.ExpectBox(u"Maximum number of database points was exceeded.\n" +
+                       platform::Utf8ToUtf16(std::to_string(c.maxPoints)) + u" database points are allowed.");
+        d.Ok();
+        EXPECT_FALSE(d.Closed());
+        d.Cancel();
+      } else {
+        d.Ok();
+      }
+    });
+    EXPECT_EQ(ok, !c.refused);
+    EXPECT_EQ(Committed(u"Tank").size, c.refused ? c.storedSize : std::stoi(driver::ToUtf8(c.typedSize)));
+  }
+}
+
+TEST_F(CDlgGeneralTest, EditAccessHeldByAnotherProcessSavesNothing) {
+  AddTag(u"Tank", {.description = u"Level"});
+  auto other = std::make_unique<hostsim::ForeignEditLock>(project.Folder());
+  EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
+    Retype(d, IDC_DESCRIPTION, u"Volume");
+    Retype(d, IDC_SIZE, u"abc");  // not even validated while refused
+    d.Ok();
+    EXPECT_FALSE(d.Closed());
+    EXPECT_EQ(Held(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
+    other.reset();
+    Retype(d, IDC_SIZE, u"2");
+    d.Ok();
+  }));
+  EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 2, u"Volume", 0}));
+}
+
+TEST_F(CDlgGeneralTest, ScopeIndexIsTheServerFlag) {
+  struct Case {
+    int stored;
+    std::u16string shown;
+    const char16_t* chosen;
+    int saved;
+  };
+  const Case cases[] = {
+      {0, u"Local", nullptr, 0}, {1, u"Server", nullptr, 1}, {0, u"Local", u"Server", 1}, {1, u"Server", u"Local", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "stored " << c.stored << ", chosen " << (c.chosen ? driver::ToUtf8(c.chosen) : "none"));
+    hostsim::TempProject caseProject;
+    AddTag(u"Tank", {.scope = c.stored});
+    EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
+      EXPECT_EQ(d.Selected(IDC_SCOPE), c.shown);
+      if (c.chosen != nullptr) d.Choose(IDC_SCOPE, c.chosen);
+      d.Ok();
+    }));
+    EXPECT_EQ(Committed(u"Tank").scope, c.saved);
+  }
+}
+
+TEST_F(CDlgGeneralTest, TagnameFieldChoosesTheTagWrittenTo) {
+  AddTag(u"Tank", {.description = u"Level"});
+  AddTag(u"Pump", {.type = kBoolean, .description = u"Motor"});
+  // A name that names no tag: OK does nothing, silently.
+  EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
+    Retype(d, IDC_TAGNAME, u"Nothing");
+    d.Ok();
+    EXPECT_FALSE(d.Closed());
+    Retype(d, IDC_TAGNAME, u"Date");
+    d.Ok();
+    EXPECT_EQ(d.Result(), IDCANCEL);
+  }) == false);
+  EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
+    Retype(d, IDC_TAGNAME, u"pump");
+    Retype(d, IDC_DESCRIPTION, u"Feed");
+    d.Ok();
+  }));
+  EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
+  EXPECT_EQ(Committed(u"Pump"), (Definition{kInteger, 0, u"Feed", 0}));
+  EXPECT_EQ(Committed(u"Date"), (Definition{kString, 0, u"", 0}));
+}
+
+}  // namespace
