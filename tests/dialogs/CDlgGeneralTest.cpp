@@ -11,8 +11,10 @@
 
 #include "dialogs/CDlgGeneral.h"
 #include "host/Orvik.h"
+#include "hostsim/DemoProject.h"
 #include "hostsim/ForeignEditLock.h"
 #include "hostsim/TempProject.h"
+#include "platform/driver/ScriptRunner.h"
 #include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
 #include "platform/mfc/afxwin.h"
@@ -61,10 +63,14 @@ class CDlgGeneralTest : public driver::UserTest {
     host().AddTag({.name = name, .type = d.type, .size = d.size, .description = d.description, .scope = d.scope});
   }
 
-  // Opens the dialog for the tag as the host's tag editor does, with the script as the person;
-  // true when the dialog ended with OK.
+  // Queues the script as the person, then opens the dialog.
   bool Edit(std::u16string_view name, std::function<void(driver::Driver&)> script) {
     user.OnModal(std::move(script));
+    return Open(name);
+  }
+
+  // Opens the dialog for the tag as the host's tag editor does; true when it ended with OK.
+  static bool Open(std::u16string_view name) {
     CDlgGeneral dialog(CWnd::FromHandle(GetForegroundWindow()));
     dialog.m_strTagName = CString(std::u16string(name));
     VarRef ref = {};
@@ -391,6 +397,18 @@ TEST_F(CDlgGeneralTest, TagnameFieldChoosesTheTagWrittenTo) {
   EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
   EXPECT_EQ(Committed(u"Pump"), (Definition{kInteger, 0, u"Feed", 0}));
   EXPECT_EQ(Committed(u"Date"), (Definition{kString, 0, u"", 0}));
+}
+
+TEST_F(CDlgGeneralTest, SampleScriptRedefinesTheDemoLevel) {
+  const std::filesystem::path demo = project.Folder() / "demo";
+  hostsim::DemoProject::Write(demo);
+  host().OpenProject(demo);
+  bool ok = false;
+  const driver::ScriptOutcome outcome = driver::ScriptRunner::RunFile(SAMPLE_SCRIPT, [&] { ok = Open(u"Level"); });
+  EXPECT_TRUE(outcome.passed) << outcome.Message();
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(Committed(u"Level"), (Definition{kReal, 8, u"Tank levels, one per sensor", 1}));
+  host().CloseProject();
 }
 
 }  // namespace
