@@ -1,0 +1,16 @@
+#pragma once
+// The History page of Boolean and String tags: per element, history enabled and group.
+
+#include "dialogs/CDlgHstBase.h"
+
+class CDlgHstBool : public CDlgHstBase {
+ public:
+  CDlgHstBool(LPCWSTR tagName, int elementIndexField, CWnd* pParent);
+  ~CDlgHstBool() override;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+
+  DECLARE_MESSAGE_MAP()
+};
