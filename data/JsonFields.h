@@ -13,12 +13,14 @@
 
 #include "data/EnumText.h"
 #include "helper/Json.h"
+#include "helper/JsonWriter.h"
 
 namespace data {
 
 using helper::JsonAllocator;
 using helper::JsonValue;
 using JsonKey = JsonValue::StringRefType;
+using helper::JsonWriter;
 
 template <typename Record>
 using RecordMap = std::map<std::u16string, std::shared_ptr<Record>>;
@@ -92,19 +94,28 @@ class JsonFields {
     }
     map.clear();
     for (const JsonValue& element : array->GetArray()) {
-      auto record = std::make_shared<Record>();
-      if (!Record::Read(element, *record)) {
+      if (!ReadInto(element, map, duplicates)) {
         return false;
       }
-      // Files are written in name order, so the end is nearly always the place.
-      const std::size_t before = map.size();
-      auto stored = map.emplace_hint(map.end(), record->name, record);
-      if (map.size() == before) {
-        if (duplicates == Duplicates::Fail) {
-          return false;
-        }
-        stored->second = std::move(record);
+    }
+    return true;
+  }
+
+  // One record of an array, stored under its name.
+  template <typename Record>
+  static bool ReadInto(const JsonValue& element, RecordMap<Record>& map, Duplicates duplicates) {
+    auto record = std::make_shared<Record>();
+    if (!Record::Read(element, *record)) {
+      return false;
+    }
+    // Files are written in name order, so the end is nearly always the place.
+    const std::size_t before = map.size();
+    auto stored = map.emplace_hint(map.end(), record->name, record);
+    if (map.size() == before) {
+      if (duplicates == Duplicates::Fail) {
+        return false;
       }
+      stored->second = std::move(record);
     }
     return true;
   }
@@ -136,6 +147,27 @@ class JsonFields {
   template <typename Record>
   static void AddMap(JsonValue& object, JsonKey key, const RecordMap<Record>& map, JsonAllocator& allocator) {
     AddArray<Record>(object, key, map, map.size(), [](const auto& entry) -> auto& { return entry.second; }, allocator);
+  }
+
+  // A file's root object, "version" and then the map's records under `key`
+  // (left out when empty), written one record at a time.
+  template <typename Record>
+  static bool WriteRoot(std::int32_t version, const char16_t* key, const RecordMap<Record>& map, JsonWriter& writer) {
+    constexpr std::size_t kScratch = 64 * 1024;
+    const auto scratch = std::make_unique_for_overwrite<char[]>(kScratch);
+    JsonAllocator allocator(scratch.get(), kScratch);
+    bool written = writer.StartObject() && writer.Key(u"version") && writer.Int(version);
+    if (written && !map.empty()) {
+      written = writer.Key(key) && writer.StartArray();
+      for (auto entry = map.begin(); written && entry != map.end(); ++entry) {
+        JsonValue value;
+        // A double that JSON cannot hold (infinity, NaN) fails the writing.
+        written = !Record::Write(entry->second, value, allocator) || value.Accept(writer);
+        allocator.Clear();
+      }
+      written = written && writer.EndArray();
+    }
+    return written && writer.EndObject();
   }
 
  private:

@@ -1,8 +1,7 @@
 #include "data/TagsDatabase.h"
 
-#include <rapidjson/writer.h>
-
 #include "helper/FileFunctions.h"
+#include "helper/JsonWriter.h"
 #include "helper/RapidJsonHelper.h"
 
 namespace data {
@@ -19,36 +18,29 @@ bool ReadGivenFile(const std::optional<std::u16string>& path, std::u16string& te
   return helper::FileFunctions::FileExists(*path) && helper::FileFunctions::ReadFile(*path, &text);
 }
 
-// Parses in place: the document's strings point into `text`.
-bool ReadText(std::u16string& text, TagsDatabaseData& database,
-              bool (*read)(const JsonValue&, TagsDatabaseData&)) {
+// Parses in place: the document's strings point into `text`. Tags are read as
+// the parser reaches them, so the document never holds them all.
+bool ReadTagsText(std::u16string& text, TagsDatabaseData& database) {
+  const helper::JsonArrayStream tags{
+      u"tags", [&database](const JsonValue& element) { return TagsDatabaseData::ReadTag(element, database); }};
   helper::JsonDocument document;
-  return helper::RapidJsonHelper::ParseInsitu(text, document) && read(document, database);
+  return helper::RapidJsonHelper::ParseInsitu(text, document, &tags) &&
+         TagsDatabaseData::ReadTagsRoot(document, database);
 }
 
-class StringOutput {
- public:
-  using Ch = char16_t;
-  explicit StringOutput(std::u16string& text) : text_(text) {}
-  void Put(Ch c) { text_.push_back(c); }
-  void Flush() {}
-
- private:
-  std::u16string& text_;
-};
+bool ReadClassesText(std::u16string& text, TagsDatabaseData& database) {
+  helper::JsonDocument document;
+  return helper::RapidJsonHelper::ParseInsitu(text, document) && TagsDatabaseData::ReadClasses(document, database);
+}
 
 bool Serialize(const std::shared_ptr<TagsDatabaseData>& database, std::u16string& text,
-               bool (*write)(const std::shared_ptr<TagsDatabaseData>&, JsonValue&, JsonAllocator&)) {
-  JsonAllocator allocator;
-  JsonValue root;
-  if (!write(database, root, allocator)) {
-    return false;
-  }
+               bool (*write)(const std::shared_ptr<TagsDatabaseData>&, helper::JsonWriter&)) {
   text.clear();
-  StringOutput output(text);
-  rapidjson::Writer<StringOutput, helper::JsonEncoding, helper::JsonEncoding> writer(output);
-  // Fails only for a double that JSON cannot hold (infinity, NaN).
-  return root.Accept(writer);
+  helper::Utf16Appender output(text);
+  helper::JsonWriter writer(output);
+  const bool written = write(database, writer);
+  output.Flush();
+  return written;
 }
 
 }  // namespace
@@ -69,10 +61,10 @@ std::shared_ptr<TagsDatabaseData> LoadTagsDatabase(const std::optional<std::u16s
 std::shared_ptr<TagsDatabaseData> ParseTagsDatabase(std::optional<std::u16string> tagsText,
                                                     std::optional<std::u16string> classesText) {
   auto database = std::make_shared<TagsDatabaseData>();
-  if (Given(tagsText) && !ReadText(*tagsText, *database, &TagsDatabaseData::ReadTags)) {
+  if (Given(tagsText) && !ReadTagsText(*tagsText, *database)) {
     return nullptr;
   }
-  if (Given(classesText) && !ReadText(*classesText, *database, &TagsDatabaseData::ReadClasses)) {
+  if (Given(classesText) && !ReadClassesText(*classesText, *database)) {
     return nullptr;
   }
   return database;

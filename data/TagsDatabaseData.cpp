@@ -2,9 +2,16 @@
 
 namespace data {
 
-bool TagsDatabaseData::ReadTags(const JsonValue& json, TagsDatabaseData& record) {
-  return json.IsObject() && JsonFields::Read(json, u"version", record.version) &&
-         JsonFields::ReadMap(json, u"tags", record.tags, JsonFields::Duplicates::Fail);
+bool TagsDatabaseData::ReadTagsRoot(const JsonValue& json, TagsDatabaseData& record) {
+  if (!json.IsObject() || !JsonFields::Read(json, u"version", record.version)) {
+    return false;
+  }
+  const JsonValue* tags = JsonFields::Find(json, u"tags");
+  return tags == nullptr || tags->IsArray();
+}
+
+bool TagsDatabaseData::ReadTag(const JsonValue& json, TagsDatabaseData& record) {
+  return JsonFields::ReadInto(json, record.tags, JsonFields::Duplicates::Fail);
 }
 
 bool TagsDatabaseData::ReadClasses(const JsonValue& json, TagsDatabaseData& record) {
@@ -13,26 +20,12 @@ bool TagsDatabaseData::ReadClasses(const JsonValue& json, TagsDatabaseData& reco
          JsonFields::ReadMap(json, u"classes", record.classes, JsonFields::Duplicates::LastWins);
 }
 
-bool TagsDatabaseData::WriteTags(const std::shared_ptr<TagsDatabaseData>& record, JsonValue& json,
-                                 JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"version", record->version, allocator);
-  JsonFields::AddMap(json, u"tags", record->tags, allocator);
-  return true;
+bool TagsDatabaseData::WriteTags(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer) {
+  return record && JsonFields::WriteRoot(record->version, u"tags", record->tags, writer);
 }
 
-bool TagsDatabaseData::WriteClasses(const std::shared_ptr<TagsDatabaseData>& record, JsonValue& json,
-                                    JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"version", record->version, allocator);
-  JsonFields::AddMap(json, u"classes", record->classes, allocator);
-  return true;
+bool TagsDatabaseData::WriteClasses(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer) {
+  return record && JsonFields::WriteRoot(record->version, u"classes", record->classes, writer);
 }
 
 }  // namespace data

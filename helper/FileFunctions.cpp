@@ -1,9 +1,11 @@
 #include "helper/FileFunctions.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <string_view>
 
 #include "helper/DiagnosticLog.h"
 #include "helper/TextDecoder.h"
@@ -22,23 +24,46 @@ using FileHandle = std::unique_ptr<FILE, FileCloser>;
 
 static_assert(std::endian::native == std::endian::little, "UTF-16LE is this machine's layout of code units");
 
-struct FileBytes {
-  std::unique_ptr<char[]> data;
-  std::size_t size = 0;
-};
-
-// The whole file; false when its size cannot be taken or its bytes read.
-bool ReadAllBytes(FILE* file, FileBytes& bytes) {
+// The size of an open file, read position back at the start; negative when
+// it cannot be taken.
+long SizeOf(FILE* file) {
   if (std::fseek(file, 0, SEEK_END) != 0) {
-    return false;
+    return -1;
   }
   const long size = std::ftell(file);
-  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+  return std::fseek(file, 0, SEEK_SET) == 0 ? size : -1;
+}
+
+// A UTF-16 file goes straight into the text, block by block, without a
+// second copy of the whole file. Reading goes on past a NUL, so that a read
+// failure is noticed wherever it happens.
+bool ReadUtf16(FILE* file, std::size_t size, std::u16string& text) {
+  char mark[2];
+  if (std::fread(mark, 1, sizeof mark, file) != sizeof mark) {
     return false;
   }
-  bytes.size = static_cast<std::size_t>(size);
-  bytes.data.reset(new (std::nothrow) char[bytes.size]);
-  return bytes.data != nullptr && std::fread(bytes.data.get(), 1, bytes.size, file) == bytes.size;
+  text.reserve((size - 2) / 2);
+  constexpr std::size_t kBlockUnits = 32768;
+  const auto block = std::make_unique_for_overwrite<char16_t[]>(kBlockUnits);
+  bool appending = true;
+  for (std::size_t left = (size - 2) / 2; left > 0;) {
+    const std::size_t units = std::min(left, kBlockUnits);
+    if (std::fread(block.get(), sizeof(char16_t), units, file) != units) {
+      return false;
+    }
+    appending = appending && TextDecoder::AppendUntilNul(block.get(), units, text);
+    left -= units;
+  }
+  return true;
+}
+
+bool ReadBytes(FILE* file, std::size_t size, std::u16string& text) {
+  const auto bytes = std::make_unique_for_overwrite<char[]>(size);
+  if (std::fread(bytes.get(), 1, size, file) != size) {
+    return false;
+  }
+  TextDecoder::Decode(std::string_view(bytes.get(), size), text);
+  return true;
 }
 
 }  // namespace
@@ -56,24 +81,28 @@ bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
   if (!file) {
     return false;
   }
-  FileBytes bytes;
-  if (!ReadAllBytes(file.get(), bytes)) {
-    DiagnosticLog::Error(kReadFile, "Error to read file: " + DiagnosticLog::ToUtf8(path));
+  const std::string where = DiagnosticLog::ToUtf8(path);
+  const long size = SizeOf(file.get());
+  char head[2] = {};
+  const bool utf16 = size >= 0 && std::fread(head, 1, sizeof head, file.get()) == std::min<std::size_t>(size, 2) &&
+                     TextDecoder::IsUtf16(std::string_view(head, sizeof head), static_cast<std::size_t>(size));
+  if (utf16 && size % 2 != 0) {
+    DiagnosticLog::Error(kReadFile, "Error to read file: " + where + ". Invalid unicode file => odd size");
     return false;
   }
-  file.reset();
+  bool read = false;
   try {
-    if (TextDecoder::Decode(std::string_view(bytes.data.get(), bytes.size), *text) == TextDecoder::Result::OddUtf16Size) {
-      DiagnosticLog::Error(kReadFile,
-                           "Error to read file: " + DiagnosticLog::ToUtf8(path) + ". Invalid unicode file => odd size");
-      return false;
-    }
+    read = size >= 0 && std::fseek(file.get(), 0, SEEK_SET) == 0 &&
+           (utf16 ? ReadUtf16(file.get(), static_cast<std::size_t>(size), *text)
+                  : ReadBytes(file.get(), static_cast<std::size_t>(size), *text));
   } catch (const std::bad_alloc&) {
-    text->clear();
-    DiagnosticLog::Error(kReadFile, "Error to read file: " + DiagnosticLog::ToUtf8(path));
-    return false;
+    read = false;
   }
-  return true;
+  if (!read) {
+    text->clear();
+    DiagnosticLog::Error(kReadFile, "Error to read file: " + where);
+  }
+  return read;
 }
 
 bool FileFunctions::WriteFile(const std::u16string& path, const std::u16string& text) {

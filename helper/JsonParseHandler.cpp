@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace helper {
@@ -42,6 +43,96 @@ long DecimalMagnitude(std::string_view text) {
 
 }  // namespace
 
+JsonParseHandler::JsonParseHandler(JsonDocument& document, unsigned maxDepth, Strings strings,
+                                   const JsonArrayStream* stream)
+    : elementBuffer_(std::make_unique_for_overwrite<char[]>(kElementBufferSize)),
+      elementAllocator_(elementBuffer_.get(), kElementBufferSize),
+      main_(document.GetAllocator(), strings == Strings::Copy),
+      element_(elementAllocator_, strings == Strings::Copy),
+      maxDepth_(maxDepth),
+      stream_(stream),
+      state_(stream == nullptr ? StreamState::Over : StreamState::Waiting) {}
+
+JsonValueBuilder& JsonParseHandler::TargetOfValue(bool startsArray) {
+  if (state_ == StreamState::KeySeen) {
+    if (startsArray) {
+      state_ = StreamState::Streaming;
+      return main_;
+    }
+    state_ = StreamState::Over;
+  }
+  // The root object is depth 1, the streamed array 2, its elements 3.
+  return state_ == StreamState::Streaming && depth_ >= 2 ? element_ : main_;
+}
+
+JsonValueBuilder& JsonParseHandler::TargetOfEnd() {
+  if (state_ == StreamState::Streaming) {
+    if (depth_ >= 3) {
+      return element_;
+    }
+    state_ = StreamState::Over;
+  }
+  return main_;
+}
+
+bool JsonParseHandler::Finish(JsonValueBuilder& target) {
+  if (&target != &element_ || !element_.Done()) {
+    return true;
+  }
+  const bool accepted = stream_->element(element_.Result());
+  element_.Reset();
+  elementAllocator_.Clear();
+  return accepted;
+}
+
+bool JsonParseHandler::Scalar(JsonValue&& value) {
+  JsonValueBuilder& target = TargetOfValue(false);
+  target.Add(value);
+  return Finish(target);
+}
+
+bool JsonParseHandler::String(const Ch* text, SizeType length, bool) {
+  JsonValueBuilder& target = TargetOfValue(false);
+  JsonValue value = target.Text(text, length);
+  target.Add(value);
+  return Finish(target);
+}
+
+bool JsonParseHandler::Key(const Ch* text, SizeType length, bool) {
+  if (state_ == StreamState::Waiting && depth_ == 1 && std::u16string_view(text, length) == stream_->key) {
+    state_ = StreamState::KeySeen;
+  }
+  (state_ == StreamState::Streaming && depth_ >= 3 ? element_ : main_).Key(text, length);
+  return true;
+}
+
+bool JsonParseHandler::StartObject() {
+  JsonValueBuilder& target = TargetOfValue(false);
+  if (++depth_ > maxDepth_) {
+    return false;
+  }
+  target.StartObject();
+  return true;
+}
+
+bool JsonParseHandler::StartArray() {
+  JsonValueBuilder& target = TargetOfValue(true);
+  if (++depth_ > maxDepth_) {
+    return false;
+  }
+  target.StartArray();
+  return true;
+}
+
+bool JsonParseHandler::EndObject(SizeType) { return EndArray(0); }
+
+bool JsonParseHandler::EndArray(SizeType) {
+  JsonValueBuilder& target = TargetOfEnd();
+  --depth_;
+  target.End();
+  return Finish(target);
+}
+
 bool JsonParseHandler::RawNumber(const Ch* text, SizeType length, bool) {
   // The parser has checked the syntax, so every unit is an ASCII character.
   std::string ascii(length, '\0');
@@ -50,29 +141,31 @@ bool JsonParseHandler::RawNumber(const Ch* text, SizeType length, bool) {
     ascii[i] = static_cast<char>(text[i]);
     integral = integral && ascii[i] != '.' && ascii[i] != 'e' && ascii[i] != 'E';
   }
-  return (integral && Integer(ascii)) || Real(ascii);
+  JsonValue value;
+  return ((integral && Integer(ascii, value)) || Real(ascii, value)) && Scalar(std::move(value));
 }
 
-// As the library stores integers: the narrowest of Int, Uint, Int64 and Uint64
-// that holds the value; false when none does.
-bool JsonParseHandler::Integer(std::string_view text) {
+// As the library stores integers: the narrowest of int, unsigned, int64 and
+// uint64 that holds the value; false when none does.
+bool JsonParseHandler::Integer(std::string_view text, JsonValue& number) {
   const char* end = text.data() + text.size();
   if (text[0] == '-') {
     std::int64_t value = 0;
     if (std::from_chars(text.data(), end, value).ec != std::errc()) {
       return false;
     }
-    return value >= std::numeric_limits<int>::min() ? document_.Int(static_cast<int>(value)) : document_.Int64(value);
+    number = value >= std::numeric_limits<int>::min() ? JsonValue(static_cast<int>(value)) : JsonValue(value);
+    return true;
   }
   std::uint64_t value = 0;
   if (std::from_chars(text.data(), end, value).ec != std::errc()) {
     return false;
   }
-  return value <= std::numeric_limits<unsigned>::max() ? document_.Uint(static_cast<unsigned>(value))
-                                                       : document_.Uint64(value);
+  number = value <= std::numeric_limits<unsigned>::max() ? JsonValue(static_cast<unsigned>(value)) : JsonValue(value);
+  return true;
 }
 
-bool JsonParseHandler::Real(std::string_view text) {
+bool JsonParseHandler::Real(std::string_view text, JsonValue& number) {
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
@@ -84,7 +177,8 @@ bool JsonParseHandler::Real(std::string_view text) {
   } else if (result.ec != std::errc()) {
     return false;
   }
-  return document_.Double(value);
+  number.SetDouble(value);
+  return true;
 }
 
 }  // namespace helper

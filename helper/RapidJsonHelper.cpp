@@ -4,7 +4,6 @@
 
 #include "helper/DiagnosticLog.h"
 #include "helper/FileFunctions.h"
-#include "helper/JsonParseHandler.h"
 
 namespace helper {
 
@@ -18,19 +17,17 @@ constexpr const char* kFromFile = "helper::RapidJsonHelper::FromFile";
 constexpr unsigned kParseFlags =
     rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseInsituFlag;
 
-bool ParseInPlace(std::u16string& text, JsonDocument& document, JsonParseHandler::Strings strings) {
-  // Populate clears the document's stack of a half-built value on failure.
-  bool parsed = false;
-  auto generate = [&text, &parsed, strings](JsonDocument& target) {
-    JsonParseHandler handler(target, RapidJsonHelper::kMaxDepth, strings);
-    rapidjson::GenericReader<JsonEncoding, JsonEncoding> reader;
-    rapidjson::GenericInsituStringStream<JsonEncoding> stream(text.data());
-    parsed = !reader.Parse<kParseFlags>(stream, handler).IsError();
-    return parsed;
-  };
+bool ParseInPlace(std::u16string& text, JsonDocument& document, JsonParseHandler::Strings strings,
+                  const JsonArrayStream* arrayStream) {
   document.SetNull();
-  document.Populate(generate);
-  return parsed;
+  JsonParseHandler handler(document, RapidJsonHelper::kMaxDepth, strings, arrayStream);
+  rapidjson::GenericReader<JsonEncoding, JsonEncoding> reader;
+  rapidjson::GenericInsituStringStream<JsonEncoding> stream(text.data());
+  if (reader.Parse<kParseFlags>(stream, handler).IsError()) {
+    return false;
+  }
+  static_cast<JsonValue&>(document) = handler.Result();
+  return true;
 }
 
 }  // namespace
@@ -50,11 +47,11 @@ bool RapidJsonHelper::FromFile(const std::u16string& path, JsonDocument& documen
 
 bool RapidJsonHelper::Parse(const std::u16string& text, JsonDocument& document) {
   std::u16string scratch = text;
-  return ParseInPlace(scratch, document, JsonParseHandler::Strings::Copy);
+  return ParseInPlace(scratch, document, JsonParseHandler::Strings::Copy, nullptr);
 }
 
-bool RapidJsonHelper::ParseInsitu(std::u16string& text, JsonDocument& document) {
-  return ParseInPlace(text, document, JsonParseHandler::Strings::Refer);
+bool RapidJsonHelper::ParseInsitu(std::u16string& text, JsonDocument& document, const JsonArrayStream* stream) {
+  return ParseInPlace(text, document, JsonParseHandler::Strings::Refer, stream);
 }
 
 }  // namespace helper

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "helper/Json.h"
+#include "helper/JsonParseHandler.h"
 
 namespace helper {
 
@@ -19,8 +20,9 @@ class RapidJsonHelper {
   // The text must be exactly one JSON value; it ends at its first NUL.
   static bool Parse(const std::u16string& text, JsonDocument& document);
   // As Parse, but the document's strings point into `text`, which it changes:
-  // `text` must outlive the document.
-  static bool ParseInsitu(std::u16string& text, JsonDocument& document);
+  // `text` must outlive the document. With a stream, the elements of that
+  // array of the root object are handed over one by one and not kept.
+  static bool ParseInsitu(std::u16string& text, JsonDocument& document, const JsonArrayStream* stream = nullptr);
 };
 
 }  // namespace helper

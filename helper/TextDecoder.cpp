@@ -1,8 +1,11 @@
 #include "helper/TextDecoder.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+
+#include "helper/Utf16Appender.h"
 
 namespace helper {
 
@@ -16,7 +19,8 @@ constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits16 = 0x8000800080008000ULL;
 constexpr std::uint64_t kLowBits16 = 0x0001000100010001ULL;
 
-std::uint64_t Load64(const unsigned char* p) {
+template <typename T>
+std::uint64_t Load64(const T* p) {
   std::uint64_t v;
   std::memcpy(&v, p, sizeof v);
   return v;
@@ -35,17 +39,32 @@ constexpr char16_t kWindows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x0020, 0x017E, 0x0178,
 };
 
+constexpr std::size_t kBlock = 4096;
+
 }  // namespace
 
+bool TextDecoder::IsUtf16(std::string_view head, std::size_t size) {
+  return size > 2 && head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
+         static_cast<unsigned char>(head[1]) == 0xFE;
+}
+
 TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text) {
+  text.clear();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t size = bytes.size();
-  if (size > 2 && data[0] == 0xFF && data[1] == 0xFE) {
+  if (IsUtf16(bytes, size)) {
     if (size % 2 != 0) {
-      text.clear();
       return Result::OddUtf16Size;
     }
-    DecodeUtf16(data + 2, size - 2, text);
+    text.reserve((size - 2) / 2);
+    char16_t block[kBlock];
+    for (std::size_t at = 2; at < size; at += sizeof block) {
+      const std::size_t length = std::min(sizeof block, size - at);
+      std::memcpy(block, data + at, length);
+      if (!AppendUntilNul(block, length / 2, text)) {
+        break;
+      }
+    }
     return Result::Ok;
   }
   if (size > 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
@@ -58,22 +77,22 @@ TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& 
   return Result::Ok;
 }
 
-void TextDecoder::DecodeUtf16(const unsigned char* data, std::size_t size, std::u16string& text) {
-  // Find the first NUL unit eight bytes at a time, then copy up to it.
+bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::u16string& text) {
   std::size_t end = 0;
-  while (end + 8 <= size && !HasZeroUnit(Load64(data + end))) {
-    end += 8;
+  while (end + 4 <= count && !HasZeroUnit(Load64(units + end))) {
+    end += 4;
   }
-  while (end < size && (data[end] != 0 || data[end + 1] != 0)) {
-    end += 2;
+  while (end < count && units[end] != 0) {
+    ++end;
   }
-  text.resize(end / 2);
-  std::memcpy(text.data(), data, end);
+  text.append(units, end);
+  return end == count;
 }
 
 bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u16string& text) {
-  text.resize(size);
-  char16_t* out = text.data();
+  text.clear();
+  text.reserve(size);
+  Utf16Appender out(text);
   std::size_t i = 0;
   // After the first zero byte the rest is only validated: the text ends there,
   // but any malformed byte still makes the whole file Windows-1252.
@@ -83,10 +102,7 @@ bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u
       const std::uint64_t v = Load64(data + i);
       if ((v & kHighBits) == 0 && (!writing || !HasZeroByte(v))) {
         if (writing) {
-          for (int k = 0; k < 8; ++k) {
-            out[k] = data[i + k];
-          }
-          out += 8;
+          out.PutAscii8(data + i);
         }
         i += 8;
         continue;
@@ -136,23 +152,24 @@ bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u
       continue;
     }
     if (c >= 0x10000) {
-      *out++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      *out++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+      out.Put(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      out.Put(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
     } else {
-      *out++ = static_cast<char16_t>(c);
+      out.Put(static_cast<char16_t>(c));
     }
   }
-  text.resize(static_cast<std::size_t>(out - text.data()));
   return true;
 }
 
 void TextDecoder::DecodeWindows1252(const unsigned char* data, std::size_t size, std::u16string& text) {
   const auto* end = static_cast<const unsigned char*>(std::memchr(data, 0, size));
   const std::size_t length = end == nullptr ? size : static_cast<std::size_t>(end - data);
-  text.resize(length);
+  text.clear();
+  text.reserve(length);
+  Utf16Appender out(text);
   for (std::size_t i = 0; i < length; ++i) {
     const unsigned char b = data[i];
-    text[i] = (b >= 0x80 && b < 0xA0) ? kWindows1252High[b - 0x80] : char16_t{b};
+    out.Put((b >= 0x80 && b < 0xA0) ? kWindows1252High[b - 0x80] : char16_t{b});
   }
 }
 
