@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "helper/FileFunctions.h"
+#include "helper/JsonWriter.h"
 #include "tests/helper/TempFolder.h"
 
 namespace {
@@ -120,6 +122,56 @@ TEST(RapidJsonHelperTest, FromFileReadsAnyEncoding) {
   JsonDocument document;
   folder.WriteBytes("deep.json", std::string(100000, '['));
   EXPECT_FALSE(RapidJsonHelper::FromFile(folder.WidePath("deep.json"), document));
+}
+
+}  // namespace
+
+namespace {
+
+std::u16string Written(const helper::JsonValue& value) {
+  std::u16string text;
+  helper::Utf16Appender output(text);
+  helper::JsonWriter writer(output);
+  value.Accept(writer);
+  output.Flush();
+  return text;
+}
+
+TEST(RapidJsonHelperTest, StreamedArrayElementsArriveOneByOne) {
+  const struct {
+    std::u16string text;
+    bool parsed;
+    std::vector<std::u16string> elements;
+    std::u16string document;
+  } cases[] = {
+      {u"{\"v\":1,\"tags\":[{\"a\":\"\\u00e9\"},2,\"x\",[3,{}]],\"w\":2}", true,
+       {u"{\"a\":\"\u00e9\"}", u"2", u"\"x\"", u"[3,{}]"}, u"{\"v\":1,\"tags\":[],\"w\":2}"},
+      {u"{\"tags\":[]}", true, {}, u"{\"tags\":[]}"},
+      {u"{\"tags\":{\"a\":[1]}}", true, {}, u"{\"tags\":{\"a\":[1]}}"},
+      {u"{\"tags\":null,\"tags\":[1]}", true, {}, u"{\"tags\":null,\"tags\":[1]}"},
+      {u"{\"tags\":[1],\"tags\":[2]}", true, {u"1"}, u"{\"tags\":[],\"tags\":[2]}"},
+      {u"{\"x\":{\"tags\":[1]}}", true, {}, u"{\"x\":{\"tags\":[1]}}"},
+      {u"[{\"tags\":[1]}]", true, {}, u"[{\"tags\":[1]}]"},
+      {u"{\"tags\":[1,\"refused\",3]}", false, {u"1", u"\"refused\""}, u""},
+      {u"{\"tags\":[1,2", false, {u"1", u"2"}, u""},
+      {u"{\"tags\":[" + Nested(RapidJsonHelper::kMaxDepth - 1) + u"]}", false, {}, u""},
+      {u"{\"tags\":[" + Nested(RapidJsonHelper::kMaxDepth - 2) + u"]}", true,
+       {Nested(RapidJsonHelper::kMaxDepth - 2)}, u"{\"tags\":[]}"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::u16string> elements;
+    const helper::JsonArrayStream stream{u"tags", [&elements](const helper::JsonValue& element) {
+                                           elements.push_back(Written(element));
+                                           return elements.back() != u"\"refused\"";
+                                         }};
+    std::u16string text = c.text;
+    JsonDocument document;
+    ASSERT_EQ(RapidJsonHelper::ParseInsitu(text, document, &stream), c.parsed) << testing::PrintToString(c.text);
+    EXPECT_EQ(elements, c.elements) << testing::PrintToString(c.text);
+    if (c.parsed) {
+      EXPECT_EQ(Written(document), c.document);
+    }
+  }
 }
 
 }  // namespace
