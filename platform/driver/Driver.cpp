@@ -4,57 +4,10 @@
 
 #include "platform/driver/ScriptedUser.h"
 #include "platform/driver/Utf8.h"
+#include "platform/driver/WindowQueries.h"
 #include "platform/win32/FrontEnd.h"
 
 namespace driver {
-
-namespace {
-
-struct KeyName {
-  const char* name;
-  Key key;
-};
-
-constexpr KeyName kKeyNames[] = {
-    {"Tab", Key::Tab},         {"Shift+Tab", Key::ShiftTab},   {"Enter", Key::Enter},
-    {"Escape", Key::Escape},   {"Space", Key::Space},          {"Backspace", Key::Backspace},
-    {"Delete", Key::Delete},   {"Left", Key::Left},            {"Right", Key::Right},
-    {"Home", Key::Home},       {"End", Key::End},              {"Ctrl+PgDn", Key::CtrlPageDown},
-    {"Ctrl+PgUp", Key::CtrlPageUp},
-};
-
-std::u16string WindowText(HWND window) {
-  std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-std::u16string ClassName(HWND window) {
-  WCHAR name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
-std::u16string ItemText(HWND combo, int index) {
-  LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == CB_ERR) return {};
-  std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
-}  // namespace
-
-bool KeyFromName(std::string_view name, Key& key) {
-  for (const KeyName& each : kKeyNames) {
-    if (name == each.name) {
-      key = each.key;
-      return true;
-    }
-  }
-  return false;
-}
 
 Driver::Driver(ScriptedUser& user, HWND window) : m_user(user), m_window(window) {}
 
@@ -82,14 +35,9 @@ HWND Driver::Reachable(int id, const Where& where, const char* action) const {
 }
 
 HWND Driver::TabControl(const Where& where) const {
-  HWND tab = reinterpret_cast<HWND>(SendMessageW(m_window, PSM_GETTABCONTROL, 0, 0));
+  HWND tab = SheetTabs(m_window);
   if (!tab) Fail(where, "the window is not a property sheet");
   return tab;
-}
-
-void Driver::Deliver(UINT message, WPARAM wParam) {
-  MSG msg{GetFocus(), message, wParam, 0};
-  if (!IsDialogMessageW(m_window, &msg)) DispatchMessageW(&msg);
 }
 
 void Driver::Focus(int id, Where where) {
@@ -117,10 +65,7 @@ void Driver::Type(std::u16string_view text, Where where) {
     RequireOpen(where, "type");
     HWND focus = GetFocus();
     if (!focus || (focus != m_window && !IsChild(m_window, focus))) Fail(where, "type: no control of the dialog has the focus");
-    if (ch == u'\n')
-      Deliver(WM_KEYDOWN, VK_RETURN);
-    else
-      Deliver(WM_CHAR, ch);
+    TypeChar(m_window, ch);
     m_user.AfterAction();
   }
 }
@@ -128,53 +73,9 @@ void Driver::Type(std::u16string_view text, Where where) {
 void Driver::Press(Key key, Where where) {
   m_user.BeginAction(where);
   RequireOpen(where, "key");
-  switch (key) {
-    case Key::Tab:
-      Deliver(WM_KEYDOWN, VK_TAB);
-      break;
-    case Key::ShiftTab:
-      platform::SetKeyDown(VK_SHIFT, true);
-      Deliver(WM_KEYDOWN, VK_TAB);
-      platform::SetKeyDown(VK_SHIFT, false);
-      break;
-    case Key::Enter:
-      Deliver(WM_KEYDOWN, VK_RETURN);
-      break;
-    case Key::Escape:
-      Deliver(WM_KEYDOWN, VK_ESCAPE);
-      break;
-    case Key::Space:
-      Deliver(WM_KEYDOWN, VK_SPACE);
-      Deliver(WM_CHAR, u' ');
-      break;
-    case Key::Backspace:
-      Deliver(WM_KEYDOWN, VK_BACK);
-      break;
-    case Key::Delete:
-      Deliver(WM_KEYDOWN, VK_DELETE);
-      break;
-    case Key::Left:
-      Deliver(WM_KEYDOWN, VK_LEFT);
-      break;
-    case Key::Right:
-      Deliver(WM_KEYDOWN, VK_RIGHT);
-      break;
-    case Key::Home:
-      Deliver(WM_KEYDOWN, VK_HOME);
-      break;
-    case Key::End:
-      Deliver(WM_KEYDOWN, VK_END);
-      break;
-    case Key::CtrlPageDown:
-    case Key::CtrlPageUp: {
-      // The sheet's keyboard switch: the next or previous tab, wrapping around.
-      auto count = static_cast<int>(SendMessageW(TabControl(where), TCM_GETITEMCOUNT, 0, 0));
-      auto current = static_cast<int>(SendMessageW(TabControl(where), TCM_GETCURSEL, 0, 0));
-      int next = (current + (key == Key::CtrlPageDown ? 1 : count - 1)) % std::max(count, 1);
-      SendMessageW(m_window, PSM_SETCURSEL, static_cast<WPARAM>(next), 0);
-      break;
-    }
-  }
+  // The page keys need a sheet.
+  if (key == Key::CtrlPageDown || key == Key::CtrlPageUp) TabControl(where);
+  PressKey(m_window, key);
   m_user.AfterAction();
 }
 
@@ -232,34 +133,14 @@ std::pair<int, int> Driver::Selection(int id, Where where) const {
   return {static_cast<int>(start), static_cast<int>(end)};
 }
 
-std::vector<std::u16string> Driver::Items(int id, Where where) const {
-  HWND combo = Control(id, where);
-  std::vector<std::u16string> items;
-  auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) items.push_back(ItemText(combo, i));
-  return items;
-}
+std::vector<std::u16string> Driver::Items(int id, Where where) const { return ComboItems(Control(id, where)); }
 
 std::u16string Driver::Selected(int id, Where where) const {
   HWND combo = Control(id, where);
-  return ItemText(combo, static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+  return ComboItem(combo, static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
 }
 
-std::vector<std::u16string> Driver::Pages(Where where) const {
-  HWND tab = TabControl(where);
-  std::vector<std::u16string> titles;
-  auto count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    WCHAR title[256] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = title;
-    item.cchTextMax = 256;
-    SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    titles.emplace_back(title);
-  }
-  return titles;
-}
+std::vector<std::u16string> Driver::Pages(Where where) const { return TabTitles(TabControl(where)); }
 
 std::u16string Driver::ActivePage(Where where) const {
   HWND tab = TabControl(where);

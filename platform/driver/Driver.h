@@ -14,17 +14,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/driver/Keyboard.h"
 #include "platform/win32/WinUser.h"
 
 namespace driver {
 
 class ScriptedUser;
-
-enum class Key { Tab, ShiftTab, Enter, Escape, Space, Backspace, Delete, Left, Right, Home, End, CtrlPageDown, CtrlPageUp };
-
-// "Tab", "Shift+Tab", "Enter", "Escape", "Space", "Backspace", "Delete", "Left", "Right",
-// "Home", "End", "Ctrl+PgDn", "Ctrl+PgUp"; false for any other name.
-bool KeyFromName(std::string_view name, Key& key);
 
 class Driver {
  public:
@@ -76,7 +71,6 @@ class Driver {
   HWND Reachable(int id, const Where& where, const char* action) const;
   HWND TabControl(const Where& where) const;
   void RequireOpen(const Where& where, const char* action) const;
-  void Deliver(UINT message, WPARAM wParam);
 
   ScriptedUser& m_user;
   HWND m_window;

@@ -6,11 +6,6 @@
 
 namespace driver {
 
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
 ScriptedUser::ScriptedUser() : m_previous(platform::SetFrontEnd(this)) {}
 
 ScriptedUser::~ScriptedUser() { platform::SetFrontEnd(m_previous); }

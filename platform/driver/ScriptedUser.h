@@ -120,7 +120,4 @@ class ScriptedUser : public platform::FrontEnd {
   int m_depth = 0;
 };
 
-// Pumps the posted messages of the window model.
-void PumpMessages();
-
 }  // namespace driver
