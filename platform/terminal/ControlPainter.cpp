@@ -53,6 +53,13 @@ void ControlPainter::Label(const PlacedControl& control, std::uint8_t style) {
   const bool prefix = !(GetWindowLongPtrW(control.hwnd, GWL_STYLE) & SS_NOPREFIX);
   const std::u16string text = driver::WindowText(control.hwnd);
   Text(control.row, control.textCol, control.textWidth, prefix ? ParseLabel(text) : LabelText{ToCells(text)}, style);
+  MarkCut(control, style);
+}
+
+void ControlPainter::MarkCut(const PlacedControl& control, std::uint8_t style) {
+  if (control.textCut && control.textWidth > 0) {
+    m_grid.Put(m_origin.row + control.row, m_origin.col + control.textCol + control.textWidth - 1, kEllipsis, style);
+  }
 }
 
 void ControlPainter::CheckBox(const PlacedControl& control, std::uint8_t style, bool focused) {
@@ -62,6 +69,7 @@ void ControlPainter::CheckBox(const PlacedControl& control, std::uint8_t style, 
   label.text = std::u32string(checked ? U"[x] " : U"[ ] ") + label.text;
   if (label.mnemonic >= 0) label.mnemonic += 4;
   Text(control.row, control.textCol, control.textWidth, label, style);
+  MarkCut(control, style);
   // The focus marks the text, or the box when there is none.
   if (focused) {
     const int skip = hasText ? 4 : 0;

@@ -25,6 +25,8 @@ class ControlPainter {
   void ComboBox(const PlacedControl& control, std::uint8_t style, bool focused);
   void GroupBox(const PlacedControl& control, std::uint8_t style);
   void PushButton(const PlacedControl& control, std::uint8_t style, bool focused, bool isDefault);
+  // An ellipsis in the last cell of a text that was cut off.
+  void MarkCut(const PlacedControl& control, std::uint8_t style);
   // Writes a label's text, its mnemonic marked, into at most width cells.
   void Text(int row, int col, int width, const LabelText& label, std::uint8_t style);
 

@@ -47,8 +47,6 @@ chtype LineCharacter(char32_t ch) {
       return ACS_LLCORNER;
     case kBottomRight:
       return ACS_LRCORNER;
-    case kDownArrow:
-      return ACS_DARROW;
     default:
       return 0;
   }

@@ -224,6 +224,7 @@ class Builder {
       to -= right == Claim::FrameLine ? 1 : 0;
     }
     placed.textWidth = std::clamp(length, 0, std::max(to - from, 0));
+    placed.textCut = placed.textWidth < length;
     placed.textCol = std::clamp(Aligned(placed, align), from, std::max(to - placed.textWidth, from));
     Mark(row, placed.textCol, placed.textWidth, Claim::Control);
   }

@@ -25,6 +25,7 @@ struct PlacedControl {
   // Labels and check boxes (a check box's text includes its box): where the text is drawn.
   int textCol = 0;
   int textWidth = 0;
+  bool textCut = false;  // the text did not fit: its last cell shows an ellipsis
 };
 
 struct PlacedTab {

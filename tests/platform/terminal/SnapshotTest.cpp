@@ -6,8 +6,11 @@
 #include <functional>
 #include <vector>
 
+#include "platform/mfc/AfxModuleState.h"
 #include "platform/mfc/CString.h"
 #include "platform/terminal/TerminalFrontEnd.h"
+#include "platform/win32/TextConversion.h"
+#include "platform/win32/WinBase.h"
 #include "res/resource.h"
 #include "tests/platform/terminal/SampleValues.h"
 #include "tests/platform/terminal/Snapshot.h"
@@ -79,6 +82,29 @@ TEST(TerminalSnapshot, BooleanAndStringSheetPages) {
   screen.Do(FillActivePage(string)).Capture("str-param").Then(Input::Key(KeyCode::Escape));
   EXPECT_EQ(RunSheet(string), IDCANCEL);
   for (const char* name : {"bool-param", "alr-bool", "hst-bool", "str-param"}) ExpectGolden(screen, name);
+}
+
+// The German templates: longer texts in the same places.
+TEST(TerminalSnapshot, GermanDialogAndPages) {
+  const HMODULE german = LoadLibraryW(platform::Utf8ToUtf16(GERMAN_MODULE_PATH).c_str());
+  ASSERT_NE(german, nullptr);
+  const HINSTANCE english = AfxGetResourceHandle();
+  AfxSetResourceHandle(german);
+  VirtualScreen screen(kRows, kCols);
+  {
+    TerminalFrontEnd frontEnd(screen);
+    screen.Capture("de-general").Then(Input::Key(KeyCode::Escape));
+    EXPECT_EQ(RunTagDialog(), IDCANCEL);
+    screen.Capture("de-num-param");
+    for (const char* name : {"de-alr-num", "de-hst-num", "de-integration"}) screen.Then(kNextPage).Capture(name);
+    screen.Then(Input::Key(KeyCode::Escape));
+    EXPECT_EQ(RunSheet({IDD_NUM_PARAM, IDD_ALR_NUM, IDD_HST_NUM, IDD_VELTRIX_INTEGRATION}), IDCANCEL);
+  }
+  AfxSetResourceHandle(english);
+  FreeLibrary(german);
+  for (const char* name : {"de-general", "de-num-param", "de-alr-num", "de-hst-num", "de-integration"}) {
+    ExpectGolden(screen, name);
+  }
 }
 
 TEST(TerminalSnapshot, MessageBoxOverTheSheet) {
