@@ -1,0 +1,154 @@
+// The language resource module: which file the plug-in looks for, in which folder, and what stays
+// loaded. Each case runs a copy of the plug-in in a folder of its own.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/WinBase.h"
+#include "tests/app/PlugInTest.h"
+
+namespace apptest {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A copy of the plug-in in a temporary folder of its own, with language modules placed around it.
+class Installation {
+ public:
+  Installation() {
+    std::string pattern = (fs::temp_directory_path() / "language-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    folder_ = pattern;
+  }
+  ~Installation() {
+    plugIn_.reset();
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+  }
+
+  // Places the German module (as the build puts it next to the plug-in), or a file that is no
+  // module, at the path below the folder.
+  void Place(const fs::path& relative, bool german = true) {
+    const fs::path target = folder_ / relative;
+    fs::create_directories(target.parent_path());
+    if (german) {
+      fs::copy_file(LoadedPlugIn::BuiltPath().parent_path() / "de" / "TagProperties.so-mui.dll", target);
+    } else {
+      std::ofstream(target) << "not a module";
+    }
+  }
+  // Copies the plug-in to this path below the folder and loads it; it starts with the host's
+  // current language.
+  LoadedPlugIn& Load(const fs::path& relative = "TagProperties.so") {
+    Copy(relative);
+    return Open(relative);
+  }
+  void Copy(const fs::path& relative) {
+    fs::create_directories((folder_ / relative).parent_path());
+    fs::copy_file(LoadedPlugIn::BuiltPath(), folder_ / relative);
+  }
+  LoadedPlugIn& Open(const fs::path& relative) { return plugIn_.emplace(folder_ / relative); }
+  void Unload() { plugIn_.reset(); }
+  fs::path PathOf(const fs::path& relative) const { return folder_ / relative; }
+
+ private:
+  fs::path folder_;
+  std::optional<LoadedPlugIn> plugIn_;
+};
+
+class LanguageTest : public PlugInTest {
+ protected:
+  void SetUp() override { host().AddTag(u"Tank", 1); }
+  void SetHostLanguage(const std::string& code) { project.SetSetting("Language", "Current", code); }
+  void ExpectGerman() { ExpectSheet(kGermanNumericPages, kGermanCaption); }
+  void ExpectEnglish() { ExpectSheet(kEnglishNumericPages); }
+};
+
+TEST_F(LanguageTest, ResourceModuleIsLookedForByCodeFolderAndFileName) {
+  struct Case {
+    const char* what;
+    const char* library;
+    const char* code;
+    const char* german;     // where the German module lies
+    const char* notModule;  // where a file lies that cannot be loaded
+    bool expectGerman;
+  };
+  const Case cases[] = {
+      {"en-US is built in", "TagProperties.so", "en-US", "en-US/TagProperties.so-mui.dll", nullptr, false},
+      {"in any case", "TagProperties.so", "EN-us", "en/TagProperties.so-mui.dll", nullptr, false},
+      {"prefix folder", "TagProperties.so", "de-DE", "de/TagProperties.so-mui.dll", nullptr, true},
+      {"two segments down", "TagProperties.so", "de-CH-x", "de/TagProperties.so-mui.dll", nullptr, true},
+      {"full code wins", "TagProperties.so", "de-CH", "de-CH/TagProperties.so-mui.dll", "de/TagProperties.so-mui.dll",
+       true},
+      {"only the first folder found is tried", "TagProperties.so", "de-CH", "de/TagProperties.so-mui.dll",
+       "de-CH/TagProperties.so-mui.dll", false},
+      {"no folder: next to the library", "TagProperties.so", "pt-BR", "TagProperties.so-mui.dll", nullptr, true},
+      {"a folder without the module", "TagProperties.so", "de-DE", "TagProperties.so-mui.dll", "de/other.txt", false},
+      {"nothing at all", "TagProperties.so", "fr-FR", nullptr, nullptr, false},
+      {"dll folds", "Editor.dll", "de-DE", "de/Editor-DLL-mui.dll", nullptr, true},
+      {"ocx folds in any case", "Editor.Ocx", "de-DE", "de/Editor-OCX-mui.dll", nullptr, true},
+      {"exe folds", "Editor.exe", "de-DE", "de/Editor-EXE-mui.dll", nullptr, true},
+      {"other extensions stay", "Editor.bin", "de-DE", "de/Editor.bin-mui.dll", nullptr, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Installation installation;
+    if (c.german != nullptr) installation.Place(c.german);
+    if (c.notModule != nullptr) installation.Place(c.notModule, false);
+    SetHostLanguage(c.code);
+    c.expectGerman ? ExpectGerman() : ExpectEnglish();
+    EXPECT_EQ(installation.Load(c.library).TagProperties(u"Tank"), 1);
+  }
+}
+
+TEST_F(LanguageTest, TheLongFormOfTheLibraryPathIsUsed) {
+  // The library is reached through a link; its language folder lies next to the real file only.
+  Installation installation;
+  installation.Place("real/de/TagProperties.so-mui.dll");
+  installation.Copy("real/TagProperties.so");
+  fs::create_directory(installation.PathOf("linked"));
+  fs::create_symlink(installation.PathOf("real/TagProperties.so"), installation.PathOf("linked/TagProperties.so"));
+  SetHostLanguage("de-DE");
+  ExpectGerman();
+  EXPECT_EQ(installation.Open("linked/TagProperties.so").TagProperties(u"Tank"), 1);
+}
+
+TEST_F(LanguageTest, AtMostOneLanguageModuleIsLoaded) {
+  Installation installation;
+  installation.Place("de/TagProperties.so-mui.dll");
+  LoadedPlugIn& plugIn = installation.Load();
+  const char16_t kModule[] = u"TagProperties.so-mui.dll";
+  ASSERT_EQ(GetModuleHandleW(kModule), nullptr);
+
+  plugIn.SetLanguage(u"de-DE");
+  plugIn.SetLanguage(u"de-DE");
+  ExpectGerman();
+  EXPECT_EQ(plugIn.TagProperties(u"Tank"), 1);
+  plugIn.SetLanguage(u"en-US");
+  EXPECT_EQ(GetModuleHandleW(kModule), nullptr) << "applying twice left a module loaded";
+  ExpectEnglish();
+  EXPECT_EQ(plugIn.TagProperties(u"Tank"), 1);
+
+  plugIn.SetLanguage(u"de-DE");
+  EXPECT_NE(GetModuleHandleW(kModule), nullptr);
+  installation.Unload();
+  EXPECT_EQ(GetModuleHandleW(kModule), nullptr) << "unloading the plug-in kept its language module";
+}
+
+// A host other than the host's own manager is asked once, at loading; later changes are not followed.
+TEST_F(LanguageTest, AnyOtherHostIsAskedOnce) {
+  SetHostLanguage("de-DE");
+  LoadedPlugIn plugIn;
+  host().SetLanguage(u"en-US");
+  ExpectGerman();
+  EXPECT_EQ(plugIn.TagProperties(u"Tank"), 1);
+}
+
+}  // namespace
+}  // namespace apptest
