@@ -157,4 +157,126 @@ TEST_F(Tagprops, WithoutAProjectItMakesTheDemoProjectOnFirstUse) {
   EXPECT_EQ(run.out.find("member[Flow]"), std::string::npos) << "only the member asked for";
 }
 
+// The property sheet, the tag dialog and the edit question, through the plug-in that tagprops loads.
+class TagpropsPlugIn : public Tagprops {
+ protected:
+  // Runs tagprops on the demo project with a script of these lines.
+  Outcome WithScript(const std::string& options, const std::string& command, const std::string& script) {
+    const fs::path file = root_ / "script.txt";
+    std::ofstream(file) << script;
+    return Call(Demo() + options + " --script '" + file.string() + "' " + command + " </dev/null");
+  }
+};
+
+struct Titles {
+  const char* parameters;
+  const char* boolAlarms;
+  const char* numAlarms;
+  const char* boolHistory;
+  const char* numHistory;
+  const char* integration;
+  const char* systemTagWarning;
+};
+
+TEST_F(TagpropsPlugIn, EveryDemoTagOpensWithItsPagesInEnglishAndGerman) {
+  const Titles english = {"Parameters", "Alarms - Bool Type", "Alarms - Integer/Real Type", "History - Bool/String Type",
+                          "History - Integer/Real Type", "Corvane Integration",
+                          "You cannot change properties of system tags, the properties will be read only."};
+  const Titles german = {"Parameter", "Alarme - Typ Boolesch", "Alarme - Typ Ganzzahl/Gleitkomma",
+                         "Historie - Typ Boolesch/Zeichenkette", "Historie - Typ Ganzzahl/Gleitkomma",
+                         "Corvane-Integration",
+                         "Die Eigenschaften von System-Tags können nicht geändert werden, sie werden "
+                         "schreibgeschützt angezeigt."};
+  enum Kind { kBool, kBoolNoAlarms, kNumeric, kString };
+  struct DemoTag {
+    const char* name;
+    Kind kind;
+    bool system;
+  };
+  const DemoTag tags[] = {
+      {"Second", kNumeric, true},      {"Date", kString, true},          {"NetworkOk", kBool, true},
+      {"PlcScan", kNumeric, false},    {"PlcRunning", kBool, false},     {"Alarm", kBool, false},
+      {"Valves", kBool, false},        {"Valves[2]", kBool, false},      {"AckAll", kBool, false},
+      {"Heartbeat", kBoolNoAlarms, false}, {"Level", kNumeric, false},   {"Counters[3]", kNumeric, false},
+      {"Temperature", kNumeric, false}, {"Pressures", kNumeric, false},  {"Setpoint", kNumeric, false},
+      {"Boiler", kNumeric, false},     {"ScpPressure", kNumeric, false}, {"Recipe", kString, false},
+      {"Messages", kString, false},    {"Pump1.Running", kBool, false},  {"Pump1.Speed", kNumeric, false},
+      {"Pump1.Flow", kNumeric, false}, {"Pump1.Label", kString, false},  {"Pump2.Speed", kNumeric, false},
+  };
+  for (const auto& [language, titles] : {std::pair{"en-US", english}, std::pair{"de-DE", german}}) {
+    for (const auto& tag : tags) {
+      SCOPED_TRACE(std::string(language) + " " + tag.name);
+      std::string pages = titles.parameters;
+      if (tag.kind == kBool) pages += std::string("|") + titles.boolAlarms;
+      if (tag.kind == kNumeric) pages += std::string("|") + titles.numAlarms;
+      pages += std::string("|") + (tag.kind == kNumeric ? titles.numHistory : titles.boolHistory);
+      pages += std::string("|") + titles.integration;  // the demo project's OEM id is 81
+      std::string script;
+      if (tag.system) script += "expect-box \"" + std::string(titles.systemTagWarning) + "\"\n";
+      script += "check pages \"" + pages + "\"\ncancel\ncheck closed cancel\n";
+      const Outcome run = WithScript(std::string("--lang ") + language, std::string("sheet '") + tag.name + "'", script);
+      EXPECT_EQ(run.code, 0) << run.err;
+      EXPECT_EQ(run.out, "");
+    }
+  }
+}
+
+TEST_F(TagpropsPlugIn, FailuresGetOneLineAndAnExitCode) {
+  struct Case {
+    const char* what;
+    const char* command;
+    const char* script;  // null: run without a script
+    const char* error;
+  };
+  const Case cases[] = {
+      {"a failing check", "sheet Level", "check pages \"Parameters\"\ncancel\n", "script.txt:1: "},
+      {"a box that never came", "sheet Level", "expect-box\ncancel\n", "script.txt:1: "},
+      {"an unexpected box", "sheet Second", "cancel\n", "You cannot change properties of system tags"},
+      {"a sheet left open", "sheet Level", "check pages \"Parameters|Alarms - Integer/Real Type|History - Integer/Real "
+                                           "Type|Corvane Integration\"\n", "script.txt:"},
+      {"an unknown tag", "sheet Nope", "", "no sheet for Nope"},
+      {"a class-typed tag as a whole", "sheet Pump1", "", "no sheet for Pump1"},
+      {"an unknown tag to edit", "edit Nope", "", "no tag named Nope"},
+      {"no script and no terminal", "sheet Level", nullptr, "needs --script FILE or a terminal"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto before = Snapshot(root_ / "demo");
+    const Outcome run = c.script != nullptr ? WithScript("", c.command, c.script)
+                                            : Call(Demo() + c.command + " </dev/null");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.starts_with("tagprops: ")) << run.err;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    // A sheet that opened was cancelled, which still commits the tag list; nothing else writes.
+    if (c.script == nullptr || *c.script == '\0') {
+      EXPECT_EQ(Snapshot(root_ / "demo"), before);
+    }
+  }
+}
+
+TEST_F(TagpropsPlugIn, CanEditIsPrintedAndIsTheExitStatus) {
+  struct Case {
+    const char* tag;
+    int code;
+  };
+  const Case cases[] = {{"Level", 0}, {"' Level '", 0}, {"Pump1.Speed", 0}, {"Pump1", 1}, {"@Level", 1}, {"Nope", 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.tag);
+    const Outcome run = Call(Demo() + "can-edit " + c.tag);
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_EQ(run.out, c.code == 0 ? "1\n" : "0\n");
+  }
+}
+
+TEST_F(TagpropsPlugIn, EditAndVerboseReportWhatTheHostWasTold) {
+  const Outcome edit = WithScript("", "edit Level", "cancel\n");
+  EXPECT_EQ(edit.code, 0) << edit.err;
+  EXPECT_EQ(edit.out, "cancelled\n");
+
+  const Outcome sheet = WithScript("--verbose", "sheet Level", "cancel\n");
+  EXPECT_EQ(sheet.code, 0) << sheet.err;
+  EXPECT_EQ(sheet.out, "DBSaveTagLModified: 1 call(s)\n");
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/win32/TextConversion.h"
 #include "tools/tagprops/Command.h"
 #include "tools/tagprops/CommandError.h"
+#include "tools/tagprops/EditorCommands.h"
 #include "tools/tagprops/Invocation.h"
 #include "tools/tagprops/TagList.h"
 #include "tools/tagprops/TagReport.h"
@@ -40,6 +41,9 @@ const std::vector<Command> kCommands = {
     {"init", "DIR", "write the demo project into DIR", false, Init},
     {"list", "", "list the tags: number, kind, type, array size, name", true, List},
     {"show", "TAG", "show the whole stored configuration of TAG (Name, Name.Member)", true, Show},
+    {"sheet", "TAG", "open the property sheet of TAG", true, RunSheet},
+    {"edit", "TAG", "open the tag properties dialog of TAG", true, RunEdit},
+    {"can-edit", "TAG", "print 1 and exit 0 when TAG may be edited, else print 0 and exit 1", true, RunCanEdit},
 };
 
 }  // namespace

@@ -22,6 +22,12 @@ struct Option {
 const Option kOptions[] = {
     {"--project", "DIR", "the project folder (default: the demo project in the user's data folder)",
      [](Invocation& inv, const std::string& value) { inv.project = value; }},
+    {"--lang", "CODE", "the host's current language, e.g. de-DE (default: the project's)",
+     [](Invocation& inv, const std::string& value) { inv.language = value; }},
+    {"--script", "FILE", "work the sheet or dialog with this script instead of a person",
+     [](Invocation& inv, const std::string& value) { inv.script = value; }},
+    {"--verbose", "", "report the tag-list commits and the messages posted to the runtime's tasks",
+     [](Invocation& inv, const std::string&) { inv.verbose = true; }},
     {"--help", "", "show this help", [](Invocation& inv, const std::string&) { inv.help = true; }},
 };
 
@@ -87,14 +93,16 @@ std::filesystem::path Invocation::DefaultProjectFolder() {
 }
 
 void Invocation::OpenProject() const {
+  auto& host = hostsim::Host::Instance();
   if (project) {
-    hostsim::Host::Instance().OpenProject(*project);
-    return;
+    host.OpenProject(*project);
+  } else {
+    const auto folder = DefaultProjectFolder();
+    std::error_code ec;
+    if (!std::filesystem::exists(folder / "project.db", ec)) hostsim::DemoProject::Write(folder);
+    host.OpenProject(folder);
   }
-  const auto folder = DefaultProjectFolder();
-  std::error_code ec;
-  if (!std::filesystem::exists(folder / "project.db", ec)) hostsim::DemoProject::Write(folder);
-  hostsim::Host::Instance().OpenProject(folder);
+  if (language) host.ProjectSettings().Set("Language", "Current", *language);
 }
 
 }  // namespace tagprops

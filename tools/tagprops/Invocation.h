@@ -17,6 +17,11 @@ class Invocation {
 
   bool help = false;
   std::optional<std::filesystem::path> project;
+  // The host's current language while the command runs (the project's setting is not changed).
+  std::optional<std::string> language;
+  // The script that works the modal sheet or dialog instead of a person.
+  std::optional<std::filesystem::path> script;
+  bool verbose = false;
   std::string command;
   std::vector<std::string> arguments;
 
