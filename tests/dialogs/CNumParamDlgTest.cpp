@@ -1,10 +1,7 @@
 #include "dialogs/CNumParamDlg.h"
 
-#include <filesystem>
 #include <string>
 
-#include "hostsim/DemoProject.h"
-#include "platform/driver/ScriptRunner.h"
 #include "platform/mfc/FrameworkPrompts.h"
 #include "tests/dialogs/ParamPageFixture.h"
 
@@ -160,21 +157,6 @@ TEST_F(NumParamPage, UnknownTagShowsInitialValuesAndWritesNothing) {
     d.Ok();
   });
   EXPECT_EQ(host().TagListModifiedCount(), 0);
-}
-
-// The sample script that a person can also run with: tagprops --script FILE sheet Temperature
-TEST_F(NumParamPage, SampleScriptChangesTheDemoTemperature) {
-  const std::filesystem::path demo = project.Folder() / "demo";
-  hostsim::DemoProject::Write(demo);
-  host().OpenProject(demo);
-  const driver::ScriptOutcome outcome = driver::ScriptRunner::RunFile(SAMPLE_SCRIPT, [] {
-    CNumParamDlg page(u"Temperature", nullptr);
-    ShowSheet({&page});
-  });
-  EXPECT_TRUE(outcome.passed) << outcome.Message();
-  EXPECT_EQ(Committed(u"Temperature"), (StoredParams{.flags = 0xD, .engMin = 150, .engMax = 120, .deadBand = 0.2,
-                                                     .unit = u"Celsius", .startup = u" 18.25 "}));
-  host().CloseProject();
 }
 
 }  // namespace

@@ -68,18 +68,14 @@ StoredParams ParamPageFixture::Committed(std::u16string_view tag) {
   return Current(tag);
 }
 
-void ParamPageFixture::ShowSheet(const std::vector<CPropertyPage*>& pages, int startPage) {
+void ParamPageFixture::RunSheet(const std::vector<CPropertyPage*>& pages,
+                                std::function<void(driver::Driver&)> script, int startPage) {
   CBCGPPropertySheet sheet(u"Tag Properties");
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
   for (CPropertyPage* page : pages) sheet.AddPage(page);
   sheet.SetActivePage(startPage);
-  sheet.DoModal();
-}
-
-void ParamPageFixture::RunSheet(const std::vector<CPropertyPage*>& pages,
-                                std::function<void(driver::Driver&)> script, int startPage) {
   user.OnModal(std::move(script));
-  ShowSheet(pages, startPage);
+  sheet.DoModal();
 }
 
 void ParamPageFixture::RunPage(std::u16string_view tag, std::function<void(driver::Driver&)> script) {

@@ -61,9 +61,7 @@ class ParamPageFixture : public driver::UserTest {
   // The tag's parameters as committed: the project is reopened first.
   StoredParams Committed(std::u16string_view tag);
 
-  // Runs a "Tag Properties" sheet of these pages, opened at startPage, with whoever the front end is.
-  static void ShowSheet(const std::vector<CPropertyPage*>& pages, int startPage = 0);
-  // Runs the sheet with the script as the person.
+  // Runs a sheet of these pages, opened at startPage, with the script as the person.
   void RunSheet(const std::vector<CPropertyPage*>& pages, std::function<void(driver::Driver&)> script,
                 int startPage = 0);
   // Runs a sheet of the one page for the tag.
