@@ -55,6 +55,16 @@ TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
   }
 }
 
+TEST_F(TagPropertiesTest, ElementPagesStartAtTheNamedElement) {
+  LoadedPlugIn plugIn;
+  user.OnModal([](driver::Driver& d) {
+    d.Page(kNumHistory);
+    EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"3");
+    d.Cancel();
+  });
+  EXPECT_EQ(plugIn.TagProperties(u"Tank[3]"), 1);
+}
+
 TEST_F(TagPropertiesTest, NamesAreCutTrimmedAndLoseOneLeadingAt) {
   const std::u16string padded = u"Tank" + std::u16string(1020, u' ');
   struct Case {
