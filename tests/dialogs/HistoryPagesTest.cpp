@@ -2,6 +2,7 @@
 // in a property sheet, worked by the scripted user against a project of the stand-in host. What
 // the pages wrote is read back after reopening the project.
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -12,12 +13,10 @@
 
 #include "dialogs/CDlgHstBool.h"
 #include "dialogs/CDlgHstNum.h"
-#include "dialogs/CNumParamDlg.h"
 #include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
 #include "hostsim/TempProject.h"
 #include "platform/bcg/CBCGPPropertySheet.h"
-#include "platform/driver/ScriptRunner.h"
 #include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
 #include "res/resource.h"
@@ -109,30 +108,24 @@ class HistoryPageTest : public driver::UserTest {
   }
 
   // Builds the page as the sheet's builder does, from the tag name and the element-index field of
-  // the tag's reference.
-  static std::unique_ptr<CPropertyPage> MakePage(const Kind& kind, std::u16string_view name) {
+  // the tag's reference, and runs a sheet of that one page with the script as the person.
+  // beforeShown runs between the construction of the page and the creation of its window.
+  void RunPage(const Kind& kind, std::u16string_view name, std::function<void(driver::Driver&)> script,
+               const std::function<void()>& beforeShown = {}) {
     const std::u16string tagName(name);
     VarRef ref{};
     DBGetVar(&ref, tagName.c_str());
-    if (kind.numeric) return std::make_unique<CDlgHstNum>(tagName.c_str(), ref.elementIndex, nullptr);
-    return std::make_unique<CDlgHstBool>(tagName.c_str(), ref.elementIndex, nullptr);
-  }
-
-  static void ShowSheet(const std::vector<CPropertyPage*>& pages) {
+    std::unique_ptr<CPropertyPage> page;
+    if (kind.numeric)
+      page = std::make_unique<CDlgHstNum>(tagName.c_str(), ref.elementIndex, nullptr);
+    else
+      page = std::make_unique<CDlgHstBool>(tagName.c_str(), ref.elementIndex, nullptr);
+    if (beforeShown) beforeShown();
     CBCGPPropertySheet sheet(u"Tag Properties");
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    for (CPropertyPage* page : pages) sheet.AddPage(page);
-    sheet.DoModal();
-  }
-
-  // Runs a sheet of the one page with the script as the person; beforeShown runs between the
-  // construction of the page and the creation of its window.
-  void RunPage(const Kind& kind, std::u16string_view name, std::function<void(driver::Driver&)> script,
-               const std::function<void()>& beforeShown = {}) {
-    const std::unique_ptr<CPropertyPage> page = MakePage(kind, name);
-    if (beforeShown) beforeShown();
+    sheet.AddPage(page.get());
     user.OnModal(std::move(script));
-    ShowSheet({page.get()});
+    sheet.DoModal();
   }
 
   static void Retype(driver::Driver& d, int id, std::u16string_view text) {
@@ -454,21 +447,27 @@ TEST_F(HistoryPageTest, ArrayIndexRangeComesFromTheSizeKnownWhenThePageIsShown) 
   }
 }
 
-// The sample script that a person can also run with: tagprops --script FILE sheet 'Counters[3]'
+// The sample script, run by the host program through the plug-in's exports as a person would run it.
 TEST_F(HistoryPageTest, SampleScriptChangesElementThreeOfTheDemoCounters) {
   const std::filesystem::path demo = project.Folder() / "demo";
   hostsim::DemoProject::Write(demo);
   host().OpenProject(demo);
   std::vector<History> expected = CommittedElements(u"Counters", 10);
+  host().CloseProject();
   VarRecord::HistoryEnabled::Set(expected[3].flags, 1);
   VarRecord::HistoryGroup::Set(expected[3].flags, 9);
   expected[3].deadBand = 0.5;
-  const driver::ScriptOutcome outcome = driver::ScriptRunner::RunFile(SAMPLE_SCRIPT, [this] {
-    CNumParamDlg parameters(u"Counters[3]", nullptr);
-    const std::unique_ptr<CPropertyPage> history = MakePage(kPages[0], u"Counters[3]");
-    ShowSheet({&parameters, history.get()});
-  });
-  EXPECT_TRUE(outcome.passed) << outcome.Message();
+
+  const std::string command = std::string(TAGPROPS_PATH) + " --project '" + demo.string() +
+                              "' --script '" SAMPLE_SCRIPT "' sheet 'Counters[3]' 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  EXPECT_EQ(pclose(pipe), 0) << output;
+
+  host().OpenProject(demo);
   EXPECT_EQ(CommittedElements(u"Counters", 10), expected);
   host().CloseProject();
 }
