@@ -1,13 +1,15 @@
 #include "platform/terminal/CursesScreen.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 #include <langinfo.h>
 #include <stdexcept>
 
-#define NCURSES_WIDECHAR 1
 #include <ncursesw/curses.h>
 #include <ncursesw/term.h>
+
+#include "platform/terminal/LabelText.h"
 
 namespace terminal {
 
@@ -50,26 +52,6 @@ chtype LineCharacter(char32_t ch) {
     default:
       return 0;
   }
-}
-
-std::string Utf8Of(char32_t c) {
-  std::string out;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
 }
 
 }  // namespace
@@ -121,7 +103,7 @@ void CursesScreen::Show(const CellGrid& grid) {
         waddch(stdscr, static_cast<chtype>(cell.ch) | attributes);
       } else {
         wattrset(stdscr, static_cast<int>(attributes));
-        waddstr(stdscr, Utf8Of(cell.ch).c_str());
+        waddstr(stdscr, ToUtf8(std::u32string_view(&cell.ch, 1)).c_str());
         wattrset(stdscr, A_NORMAL);
       }
     }

@@ -13,6 +13,8 @@ struct LabelText {
 };
 
 std::u32string ToCells(std::u16string_view text);
+// Cells as UTF-8, for the terminal.
+std::string ToUtf8(std::u32string_view cells);
 // "&File" is File with F marked; "&&" is a plain "&".
 LabelText ParseLabel(std::u16string_view text);
 // The lower-case mnemonic character of a control's text; 0 for none.

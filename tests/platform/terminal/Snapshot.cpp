@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/win32/TextConversion.h"
+#include "platform/terminal/LabelText.h"
 
 namespace terminal {
 
@@ -20,17 +20,6 @@ char Letter(std::uint8_t style) {
 
 void TrimRight(std::string& line) {
   while (!line.empty() && line.back() == ' ') line.pop_back();
-}
-
-std::string Utf8(char32_t c) {
-  std::u16string units;
-  if (c >= 0x10000) {
-    units.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-    units.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-  } else {
-    units.push_back(static_cast<char16_t>(c));
-  }
-  return platform::Utf16ToUtf8(units);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -51,7 +40,7 @@ std::string ScreenText(const CellGrid& grid) {
   std::string text;
   for (int row = 0; row < grid.Rows(); ++row) {
     std::string line;
-    for (int col = 0; col < grid.Cols(); ++col) line += Utf8(grid.At(row, col).ch);
+    for (int col = 0; col < grid.Cols(); ++col) line += ToUtf8(std::u32string_view(&grid.At(row, col).ch, 1));
     TrimRight(line);
     text += line + "\n";
   }

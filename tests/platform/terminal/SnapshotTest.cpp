@@ -53,10 +53,15 @@ TEST(TerminalSnapshot, TagDialogAndItsOpenList) {
       .Then(Input::Key(KeyCode::Down))
       .Capture("general-list")
       .Then(Input::Key(KeyCode::Escape))
+      .Do([] {
+        EnableWindow(GetDlgItem(FrontWindow(), IDC_TYPE), FALSE);
+        ShowWindow(GetDlgItem(FrontWindow(), IDC_SIZE), SW_HIDE);
+      })
+      .Capture("general-locked")  // the type dimmed, the size gone
       .Then(Input::Key(KeyCode::Escape));
   EXPECT_EQ(RunTagDialog(), IDCANCEL);
   EXPECT_FALSE(screen.StepsLeft());
-  for (const char* name : {"general", "general-size", "general-list"}) ExpectGolden(screen, name);
+  for (const char* name : {"general", "general-size", "general-list", "general-locked"}) ExpectGolden(screen, name);
 }
 
 TEST(TerminalSnapshot, IntegerSheetPages) {
