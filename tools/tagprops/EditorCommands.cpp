@@ -8,6 +8,8 @@
 #include "host/Orvik.h"
 #include "hostsim/Host.h"
 #include "platform/driver/ScriptRunner.h"
+#include "platform/terminal/CursesScreen.h"
+#include "platform/terminal/TerminalFrontEnd.h"
 #include "platform/win32/TextConversion.h"
 #include "tools/tagprops/CommandError.h"
 #include "tools/tagprops/Invocation.h"
@@ -47,6 +49,8 @@ BOOL CallModal(const Invocation& invocation, TAGPROPERTIESPROC export_) {
     if (!isatty(STDIN_FILENO)) {
       throw CommandError(invocation.command + " needs --script FILE or a terminal on standard input");
     }
+    terminal::CursesScreen screen;
+    const terminal::TerminalFrontEnd frontEnd(screen);
     return export_(name.c_str());
   }
   const driver::ScriptOutcome outcome =

@@ -1,0 +1,97 @@
+// A person at a real terminal: tagprops runs the demo tag's sheet inside tmux, where keys are
+// typed into a field, the page is switched and Enter closes the sheet; what was typed must then
+// be stored. Skipped where tmux is not installed.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include "hostsim/DemoProject.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs a shell command; its standard output.
+std::string Output(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  pclose(pipe);
+  return out;
+}
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+class TerminalSmoke : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::system("command -v tmux >/dev/null 2>&1") != 0) GTEST_SKIP() << "tmux is not installed: no terminal to test in";
+    std::string pattern = (fs::temp_directory_path() / "tagprops-tmux-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    m_root = pattern;
+    hostsim::DemoProject::Write(m_root / "demo");
+    // A server of our own, so that nothing else running tmux is touched.
+    m_tmux = "tmux -L tagprops-smoke-" + std::to_string(getpid()) + " -f /dev/null ";
+  }
+
+  void TearDown() override {
+    if (m_root.empty()) return;
+    std::system((m_tmux + "kill-server >/dev/null 2>&1").c_str());
+    fs::remove_all(m_root);
+  }
+
+  std::string Tagprops(const std::string& arguments) const {
+    return std::string(TAGPROPS_PATH) + " --project " + Quoted((m_root / "demo").string()) + " " + arguments;
+  }
+
+  std::string Screen() const { return Output(m_tmux + "capture-pane -p -t smoke"); }
+
+  // Waits until the screen shows the text; false after the time is up.
+  bool WaitFor(const std::string& text) const {
+    for (int i = 0; i < 600; ++i) {
+      if (Screen().find(text) != std::string::npos) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+
+  void Keys(const std::string& keys) const { std::system((m_tmux + "send-keys -t smoke " + keys).c_str()); }
+
+  fs::path m_root;
+  std::string m_tmux;
+};
+
+TEST_F(TerminalSmoke, TypingIntoTheSheetAndPressingEnterStoresTheValue) {
+  const fs::path exitCode = m_root / "exit-code";
+  const std::string program = Tagprops("sheet Level") + "; echo $? >" + Quoted(exitCode.string()) + "; sleep 60";
+  ASSERT_EQ(std::system((m_tmux + "new-session -d -s smoke -x 120 -y 40 " + Quoted(program)).c_str()), 0);
+  ASSERT_TRUE(WaitFor("Retentive Parameters")) << Screen();
+  // The focus starts on the first check box; two tabs on is the startup value, its text selected.
+  Keys("Tab Tab 4 2");
+  ASSERT_TRUE(WaitFor("42")) << Screen();
+  Keys("C-NPage");
+  ASSERT_TRUE(WaitFor("Limit")) << "the alarms page did not open:\n" << Screen();
+  Keys("Enter");
+  for (int i = 0; i < 600 && !fs::exists(exitCode); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  std::ifstream code(exitCode);
+  ASSERT_TRUE(code.good()) << "the sheet did not close:\n" << Screen();
+  std::string value;
+  std::getline(code, value);
+  EXPECT_EQ(value, "0");
+  const std::string shown = Output(Tagprops("show Level"));
+  EXPECT_NE(shown.find("parameters.startup_value: \"42\""), std::string::npos) << shown;
+}
+
+}  // namespace
