@@ -1,6 +1,11 @@
-// The tag's Properties dialog, worked by a person through the scripted user against a project of
-// the stand-in host. What was committed is read back after reopening the project.
+// The tag's Properties dialog, opened through the plug-in's DBEditTagProperties and worked by a
+// person through the scripted user against a project of the stand-in host. What was committed is
+// read back after reopening the project.
 
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -9,17 +14,15 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/CDlgGeneral.h"
 #include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
 #include "hostsim/ForeignEditLock.h"
 #include "hostsim/TempProject.h"
-#include "platform/driver/ScriptRunner.h"
 #include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
-#include "platform/mfc/afxwin.h"
 #include "platform/win32/TextConversion.h"
 #include "res/resource.h"
+#include "tests/app/LoadedPlugIn.h"
 
 namespace {
 
@@ -69,22 +72,8 @@ class CDlgGeneralTest : public driver::UserTest {
     return Open(name);
   }
 
-  // Opens the dialog for the tag as the host's tag editor does; true when it ended with OK.
-  static bool Open(std::u16string_view name) {
-    CDlgGeneral dialog(CWnd::FromHandle(GetForegroundWindow()));
-    dialog.m_strTagName = CString(std::u16string(name));
-    VarRef ref = {};
-    if (!DBGetVar(&ref, dialog.m_strTagName)) return false;
-    DBGetTagSize(ref.tagNumber, &dialog.m_nSize);
-    WCHAR text[1025] = {};
-    DBGetTagDescSecure(ref.tagNumber, text, 1025);
-    dialog.m_strDescription = text;
-    text[0] = 0;
-    DBGetTagTypeSecure(ref.tagNumber, &dialog.m_nTypeCode, text, 1025);
-    dialog.m_strTypeName = text;
-    dialog.m_nScope = DBGetTagWebRemote(ref.tagNumber);
-    return dialog.DoModal() == IDOK;
-  }
+  // Opens the dialog for the tag as a host does; true when it ended with OK.
+  bool Open(std::u16string_view name) { return plugIn.EditTagProperties(std::u16string(name)) == 1; }
 
   Definition Held(std::u16string_view name) {
     const hostsim::Tag* tag = host().Database().FindTag(name);
@@ -115,6 +104,7 @@ class CDlgGeneralTest : public driver::UserTest {
   }
 
   hostsim::TempProject project;
+  apptest::LoadedPlugIn plugIn;
 };
 
 void ExpectLocks(const Locks& seen, const Locks& expected) {
@@ -329,6 +319,9 @@ TEST_F(CDlgGeneralTest, DatabasePointsLimitCountsTheWholeEnteredSize) {
                        platform::Utf8ToUtf16(std::to_string(c.maxPoints)) + u" database points are allowed.");
         d.Ok();
         EXPECT_FALSE(d.Closed());
+        ASSERT_FALSE(user.ShownBoxes().empty());
+        EXPECT_EQ(user.ShownBoxes().back().caption, u"Tag Properties");
+        EXPECT_EQ(user.ShownBoxes().back().type, static_cast<UINT>(MB_OK)) << "only an OK button";
         d.Cancel();
       } else {
         d.Ok();
@@ -399,15 +392,21 @@ TEST_F(CDlgGeneralTest, TagnameFieldChoosesTheTagWrittenTo) {
   EXPECT_EQ(Committed(u"Date"), (Definition{kString, 0, u"", 0}));
 }
 
-TEST_F(CDlgGeneralTest, SampleScriptRedefinesTheDemoLevel) {
+TEST_F(CDlgGeneralTest, SampleScriptRedefinesTheDemoLevelThroughTheHostProgram) {
   const std::filesystem::path demo = project.Folder() / "demo";
   hostsim::DemoProject::Write(demo);
+  const std::string command =
+      std::string(TAGPROPS_PATH) + " --project '" + demo.string() + "' --script '" SAMPLE_SCRIPT "' edit Level 2>&1";
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+  const int status = pclose(pipe);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+  EXPECT_EQ(out, "ok\n");
   host().OpenProject(demo);
-  bool ok = false;
-  const driver::ScriptOutcome outcome = driver::ScriptRunner::RunFile(SAMPLE_SCRIPT, [&] { ok = Open(u"Level"); });
-  EXPECT_TRUE(outcome.passed) << outcome.Message();
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(Committed(u"Level"), (Definition{kReal, 8, u"Tank levels, one per sensor", 1}));
+  EXPECT_EQ(Held(u"Level"), (Definition{kReal, 8, u"Tank levels, one per sensor", 1}));
   host().CloseProject();
 }
 
