@@ -203,6 +203,16 @@ void DialogKeys::Key(const Input& input) {
     default:
       break;
   }
+  // Left and Right on a sheet's tabs move to the page beside the current one.
+  const HWND tabs = driver::SheetTabs(dialog);
+  if (focus != nullptr && focus == tabs && (input.key == KeyCode::Left || input.key == KeyCode::Right)) {
+    const auto current = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+    const int next = current + (input.key == KeyCode::Left ? -1 : 1);
+    if (next >= 0 && next < static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0))) {
+      SendMessageW(dialog, PSM_SETCURSEL, static_cast<WPARAM>(next), 0);
+    }
+    return;
+  }
   const bool selecting = input.shift && input.key != KeyCode::Tab;
   if (selecting) platform::SetKeyDown(VK_SHIFT, true);
   driver::PressKey(dialog, DriverKey(input.key, input.shift));

@@ -2,9 +2,9 @@
 // The keyboard and the mouse of the terminal mapped onto the window model, as Windows
 // dialogs take them: Tab and Shift+Tab through the tab order, Space on a check box or a
 // button, Enter for the default button, Escape to cancel, Ctrl+PgDn/Ctrl+PgUp for the pages
-// of a sheet, Alt+letter (or the letter alone where the focus takes no text) for mnemonics,
-// the arrows, F4 and Alt+Down on drop-down lists, the editing keys in edits; clicks on
-// controls, tabs and list items.
+// of a sheet (Left and Right too while its tabs have the focus), Alt+letter (or the letter
+// alone where the focus takes no text) for mnemonics, the arrows, F4 and Alt+Down on
+// drop-down lists, the editing keys in edits; clicks on controls, tabs and list items.
 
 #include "platform/terminal/DialogLayout.h"
 #include "platform/terminal/Input.h"

@@ -63,7 +63,7 @@ void MessageBoxView::Draw(CellGrid& grid) const {
   const Point corner = Corner(grid.Rows(), grid.Cols());
   grid.Clear(corner.row, corner.col, rows, cols);
   grid.Frame(corner.row, corner.col, corner.row + rows - 1, corner.col + cols - 1);
-  if (!m_caption.empty()) grid.Write(corner.row, corner.col + 1, U" " + m_caption + U" ", kTitle, cols - 2);
+  if (!m_caption.empty()) grid.Write(corner.row, corner.col + 2, U" " + m_caption + U" ", kTitle, cols - 4);
   int row = corner.row + 2;
   for (const std::u32string& line : Lines(grid.Cols())) grid.Write(row++, corner.col + 1 + kPadding, line);
   const int buttonCol = corner.col + (cols - static_cast<int>(kButton.size())) / 2;

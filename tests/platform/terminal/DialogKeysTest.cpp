@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/driver/WindowQueries.h"
@@ -96,15 +97,12 @@ TEST_F(DialogKeysTest, AFocusedEditScrollsToKeepTheCaretInView) {
 }
 
 TEST_F(DialogKeysTest, SpaceAndMnemonicsToggleMoveAndSkipToTheLabelledControl) {
-  struct Seen {
-    int focus;
-    bool value;
-    bool parameters;
-    bool deadBand;
-  };
+  // The focus, then the checks of Retentive Value, Retentive Parameters and Dead Band.
+  using Seen = std::tuple<int, bool, bool, bool>;
   std::vector<Seen> seen;
   const auto record = [&seen] {
-    seen.push_back({FocusedId(), Checked(IDC_RETENTIVE_VALUE), Checked(IDC_RETENTIVE_PARAMETERS), Checked(IDC_DEAD_BAND_ENABLED)});
+    seen.emplace_back(FocusedId(), Checked(IDC_RETENTIVE_VALUE), Checked(IDC_RETENTIVE_PARAMETERS),
+                      Checked(IDC_DEAD_BAND_ENABLED));
   };
   screen.Then(Input::Char(U' ')).Do(record);  // the first check box has the focus
   screen.Then(Alt(U'p')).Do(record);          // a unique mnemonic clicks its check box
@@ -116,19 +114,16 @@ TEST_F(DialogKeysTest, SpaceAndMnemonicsToggleMoveAndSkipToTheLabelledControl) {
   screen.Then(Alt(U'q')).Do(record);  // no such mnemonic: nothing happens
   screen.Then(Key(KeyCode::Escape));
   EXPECT_EQ(RunSheet({IDD_NUM_PARAM}), IDCANCEL);
-  const std::vector<Seen> expected = {
-      {IDC_RETENTIVE_VALUE, true, false, false},      {IDC_RETENTIVE_PARAMETERS, true, true, false},
-      {IDC_UNIT, true, true, false},                  {IDC_ENG_MIN, true, true, false},
-      {IDC_DEAD_BAND_ENABLED, true, true, false},     {IDC_DEAD_BAND_ENABLED, true, true, true},
-      {IDC_RETENTIVE_VALUE, false, true, true},       {IDC_RETENTIVE_VALUE, false, true, true},
-  };
-  ASSERT_EQ(seen.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(seen[i].focus, expected[i].focus) << "step " << i;
-    EXPECT_EQ(seen[i].value, expected[i].value) << "step " << i;
-    EXPECT_EQ(seen[i].parameters, expected[i].parameters) << "step " << i;
-    EXPECT_EQ(seen[i].deadBand, expected[i].deadBand) << "step " << i;
-  }
+  EXPECT_EQ(seen, (std::vector<Seen>{
+                      {IDC_RETENTIVE_VALUE, true, false, false},
+                      {IDC_RETENTIVE_PARAMETERS, true, true, false},
+                      {IDC_UNIT, true, true, false},
+                      {IDC_ENG_MIN, true, true, false},
+                      {IDC_DEAD_BAND_ENABLED, true, true, false},
+                      {IDC_DEAD_BAND_ENABLED, true, true, true},
+                      {IDC_RETENTIVE_VALUE, false, true, true},
+                      {IDC_RETENTIVE_VALUE, false, true, true},
+                  }));
 }
 
 TEST_F(DialogKeysTest, DropDownListsTakeArrowsLettersF4AndAltDown) {
@@ -172,9 +167,11 @@ TEST_F(DialogKeysTest, CtrlPageKeysSwitchPagesAndWrapAround) {
   for (int i = 0; i < 3; ++i) screen.Then(Ctrl(KeyCode::PageDown)).Do(record);
   screen.Then(Ctrl(KeyCode::PageUp)).Do(record);
   screen.Then(Key(KeyCode::PageDown)).Do(record);  // without Ctrl it is no page key
+  // The tabs have the focus after a switch: the arrows move along them, without wrapping.
+  screen.Then(Key(KeyCode::Left)).Do(record).Then(Key(KeyCode::Right)).Then(Key(KeyCode::Right)).Do(record);
   screen.Then(Key(KeyCode::Escape));
   EXPECT_EQ(RunSheet({IDD_NUM_PARAM, IDD_ALR_NUM, IDD_HST_NUM}), IDCANCEL);
-  EXPECT_EQ(pages, (std::vector<int>{1, 2, 0, 2, 2}));
+  EXPECT_EQ(pages, (std::vector<int>{1, 2, 0, 2, 2, 1, 2}));
 }
 
 TEST_F(DialogKeysTest, ClicksReachCheckBoxesTabsEditsListsAndButtons) {
