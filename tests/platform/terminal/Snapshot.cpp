@@ -69,7 +69,8 @@ std::string CompareWithGolden(const CellGrid& grid, const std::string& name) {
   }
   const std::string expected = ReadFile(golden);
   if (actual == expected) return {};
-  WriteFile(name + ".actual.txt", actual);
+  const std::string written = std::string(ACTUAL_DIR) + "/" + name + ".actual.txt";
+  WriteFile(written, actual);
   std::istringstream a(actual);
   std::istringstream e(expected);
   std::string aLine;
@@ -80,7 +81,7 @@ std::string CompareWithGolden(const CellGrid& grid, const std::string& name) {
     if (!moreA && !moreE) break;
     if (aLine != eLine || moreA != moreE) {
       return name + ": differs from " + golden + " at line " + std::to_string(line) + "\n  expected: " + eLine +
-             "\n  actual:   " + aLine + "\n(the whole picture is in " + name + ".actual.txt)";
+             "\n  actual:   " + aLine + "\n(the whole picture is in " + written + ")";
     }
   }
   return name + ": differs from " + golden;

@@ -17,7 +17,7 @@ std::string SnapshotText(const CellGrid& grid);
 // The characters alone, rows joined by newlines (trailing blanks left out).
 std::string ScreenText(const CellGrid& grid);
 // Empty when the picture matches the golden file; else what differs. The picture is also
-// written next to the test program as <name>.actual.txt.
+// written to the test's build folder as <name>.actual.txt.
 std::string CompareWithGolden(const CellGrid& grid, const std::string& name);
 
 }  // namespace terminal
