@@ -83,23 +83,23 @@ TagDatabase& Host::Database() {
   return database_;
 }
 
-WORD Host::AddTag(const TagSpec& spec) {
+WORD Host::AddTag(const NewTag& newTag) {
   ProjectStore& store = Store();
-  const Tag& tag = database_.AddTag(spec.kind, spec.name, spec.type, spec.size, spec.description, spec.scope);
+  const Tag& tag = database_.AddTag(newTag.kind, newTag.name, newTag.type, newTag.size, newTag.description, newTag.scope);
   store.InsertTag(tag);
   return tag.number;
 }
 
 WORD Host::AddTag(std::u16string_view name, int type, int size) {
-  return AddTag(TagSpec{std::u16string(name), type, size, {}, 0, TagKind::User});
+  return AddTag(NewTag{std::u16string(name), type, size, {}, 0, TagKind::User});
 }
 
 WORD Host::AddSystemTag(std::u16string_view name, int type) {
-  return AddTag(TagSpec{std::u16string(name), type, 0, {}, 0, TagKind::System});
+  return AddTag(NewTag{std::u16string(name), type, 0, {}, 0, TagKind::System});
 }
 
 WORD Host::AddSoftPlcTag(std::u16string_view name, int type) {
-  return AddTag(TagSpec{std::u16string(name), type, 0, {}, 0, TagKind::SoftPLC});
+  return AddTag(NewTag{std::u16string(name), type, 0, {}, 0, TagKind::SoftPLC});
 }
 
 int Host::AddClass(std::u16string_view name, std::vector<ClassMember> members) {

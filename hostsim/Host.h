@@ -25,7 +25,7 @@
 
 namespace hostsim {
 
-struct TagSpec {
+struct NewTag {
   std::u16string name;
   // 0 Boolean, 1 Integer, 2 Real, 3 String, class number + 3.
   int type = 1;
@@ -51,7 +51,7 @@ class Host {
 
   // Building; each writes to project.db at once. Throws std::invalid_argument for a bad tag or
   // class (see TagDatabase), std::logic_error with no project open.
-  WORD AddTag(const TagSpec& spec);
+  WORD AddTag(const NewTag& newTag);
   WORD AddTag(std::u16string_view name, int type, int size = 0);
   WORD AddSystemTag(std::u16string_view name, int type);
   WORD AddSoftPlcTag(std::u16string_view name, int type);

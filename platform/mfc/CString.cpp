@@ -56,19 +56,19 @@ std::u16string Widen(const char* text) {
   return out;
 }
 
-// One conversion specification of a format: %[flags][width][.precision][length]type.
-struct Spec {
+// One conversion of a format: %[flags][width][.precision][length]type.
+struct Conversion {
   std::string flags;
   int width = -1;
   int precision = -1;
   char type = 0;
 };
 
-// Pads text to the specification's width, on the left unless the '-' flag is given.
-std::u16string Pad(std::u16string text, const Spec& spec) {
-  if (spec.width > static_cast<int>(text.size())) {
-    std::u16string fill(static_cast<size_t>(spec.width) - text.size(), u' ');
-    text = spec.flags.find('-') != std::string::npos ? text + fill : fill + text;
+// Pads text to the conversion's width, on the left unless the '-' flag is given.
+std::u16string Pad(std::u16string text, const Conversion& conversion) {
+  if (conversion.width > static_cast<int>(text.size())) {
+    std::u16string fill(static_cast<size_t>(conversion.width) - text.size(), u' ');
+    text = conversion.flags.find('-') != std::string::npos ? text + fill : fill + text;
   }
   return text;
 }
@@ -88,23 +88,23 @@ class CLocaleScope {
   locale_t m_previous;
 };
 
-std::u16string Convert(const Spec& spec, const CStringFormatArg* arg) {
-  std::string narrow = "%" + spec.flags;
-  if (spec.width >= 0) narrow += std::to_string(spec.width);
-  if (spec.precision >= 0) narrow += "." + std::to_string(spec.precision);
+std::u16string Convert(const Conversion& conversion, const CStringFormatArg* arg) {
+  std::string narrow = "%" + conversion.flags;
+  if (conversion.width >= 0) narrow += std::to_string(conversion.width);
+  if (conversion.precision >= 0) narrow += "." + std::to_string(conversion.precision);
   char buffer[512];
   CLocaleScope cLocale;
-  switch (spec.type) {
+  switch (conversion.type) {
     case 's':
     case 'S': {
       std::u16string text = arg && arg->AsText() ? arg->AsText() : u"(null)";
-      if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision))
-        text.resize(static_cast<size_t>(spec.precision));
-      return Pad(text, spec);
+      if (conversion.precision >= 0 && text.size() > static_cast<size_t>(conversion.precision))
+        text.resize(static_cast<size_t>(conversion.precision));
+      return Pad(text, conversion);
     }
     case 'c':
     case 'C':
-      return Pad(std::u16string(1, static_cast<WCHAR>(arg ? arg->AsUnsigned() : 0)), spec);
+      return Pad(std::u16string(1, static_cast<WCHAR>(arg ? arg->AsUnsigned() : 0)), conversion);
     case 'd':
     case 'i':
       narrow += "lld";
@@ -115,11 +115,11 @@ std::u16string Convert(const Spec& spec, const CStringFormatArg* arg) {
     case 'X':
     case 'o':
       narrow += "ll";
-      narrow += spec.type;
+      narrow += conversion.type;
       std::snprintf(buffer, sizeof buffer, narrow.c_str(), arg ? arg->AsUnsigned() : 0ULL);
       return Widen(buffer);
     default:
-      narrow += spec.type;
+      narrow += conversion.type;
       std::snprintf(buffer, sizeof buffer, narrow.c_str(), arg ? arg->AsReal() : 0.0);
       return Widen(buffer);
   }
@@ -222,34 +222,34 @@ void CString::FormatList(LPCWSTR format, std::initializer_list<CStringFormatArg>
       out += u'%';
       continue;
     }
-    Spec spec;
+    Conversion conversion;
     while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
-      spec.flags += static_cast<char>(*p++);
+      conversion.flags += static_cast<char>(*p++);
     if (*p == u'*') {
       const CStringFormatArg* width = take();
-      spec.width = width ? static_cast<int>(width->AsSigned()) : 0;
+      conversion.width = width ? static_cast<int>(width->AsSigned()) : 0;
       ++p;
     } else {
-      for (; *p >= u'0' && *p <= u'9'; ++p) spec.width = std::max(spec.width, 0) * 10 + (*p - u'0');
+      for (; *p >= u'0' && *p <= u'9'; ++p) conversion.width = std::max(conversion.width, 0) * 10 + (*p - u'0');
     }
     if (*p == u'.') {
       ++p;
-      spec.precision = 0;
+      conversion.precision = 0;
       if (*p == u'*') {
         const CStringFormatArg* precision = take();
-        spec.precision = precision ? static_cast<int>(precision->AsSigned()) : 0;
+        conversion.precision = precision ? static_cast<int>(precision->AsSigned()) : 0;
         ++p;
       } else {
-        for (; *p >= u'0' && *p <= u'9'; ++p) spec.precision = spec.precision * 10 + (*p - u'0');
+        for (; *p >= u'0' && *p <= u'9'; ++p) conversion.precision = conversion.precision * 10 + (*p - u'0');
       }
     }
     while (*p == u'h' || *p == u'l' || *p == u'L' || *p == u'I' || *p == u'3' || *p == u'2' ||
            *p == u'6' || *p == u'4' || *p == u'z')
       ++p;
     if (!*p) break;
-    spec.type = static_cast<char>(*p);
-    if (std::string("diuxXocCsSfFeEgGaA").find(spec.type) == std::string::npos) continue;
-    out += Convert(spec, take());
+    conversion.type = static_cast<char>(*p);
+    if (std::string("diuxXocCsSfFeEgGaA").find(conversion.type) == std::string::npos) continue;
+    out += Convert(conversion, take());
   }
   m_text = std::move(out);
 }
