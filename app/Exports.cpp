@@ -1,21 +1,23 @@
-#include "app/Exports.h"
+#include "Exports.h"
 
-#include "app/LanguageResourceModule.h"
-#include "app/TagNameBuffer.h"
-#include "app/TagPropertiesApp.h"
-#include "dialogs/CBoolParamDlg.h"
-#include "dialogs/CDlgAlrBool.h"
-#include "dialogs/CDlgAlrNum.h"
-#include "dialogs/CDlgGeneral.h"
-#include "dialogs/CDlgHstBool.h"
-#include "dialogs/CDlgHstNum.h"
-#include "dialogs/CDlgVeltrixIntegration.h"
-#include "dialogs/CNumParamDlg.h"
-#include "dialogs/CStrParamDlg.h"
-#include "host/Orvik.h"
-#include "platform/bcg/CBCGPPropertySheet.h"
-#include "platform/win32/Windows.h"
-#include "res/resource.h"
+#include <BCGCBProInc.h>
+#include <Orvik.h>
+#include <tchar.h>
+#include <windows.h>
+
+#include "CBoolParamDlg.h"
+#include "CDlgAlrBool.h"
+#include "CDlgAlrNum.h"
+#include "CDlgGeneral.h"
+#include "CDlgHstBool.h"
+#include "CDlgHstNum.h"
+#include "CDlgVeltrixIntegration.h"
+#include "CNumParamDlg.h"
+#include "CStrParamDlg.h"
+#include "LanguageResourceModule.h"
+#include "TagNameBuffer.h"
+#include "TagPropertiesApp.h"
+#include "resource.h"
 
 namespace {
 
@@ -67,7 +69,7 @@ BOOL DBEditTagProperties(LPCWSTR tagName) {
   DBGetTagDescSecure(ref.tagNumber, text, TagNameBuffer::kCapacity);
   dialog.m_strDescription = text;
   int typeCode = 0;
-  text[0] = u'\0';
+  text[0] = _T('\0');
   DBGetTagTypeSecure(ref.tagNumber, &typeCode, text, TagNameBuffer::kCapacity);
   dialog.m_nTypeCode = typeCode;
   dialog.m_strTypeName = text;
@@ -127,7 +129,7 @@ BOOL DBTagProperties(LPCWSTR tagName) {
       sheet.AddPage(&boolHistory);
       break;
   }
-  if (APOrvikGetInt(u"OEM", u"CompanyID", 0) == kIntegrationCompanyId) {
+  if (APOrvikGetInt(_T("OEM"), _T("CompanyID"), 0) == kIntegrationCompanyId) {
     sheet.AddPage(&integration);
   }
   // Every page saved its own data on OK; the result says nothing more.

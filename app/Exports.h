@@ -1,7 +1,7 @@
 #pragma once
 // The functions a host calls by name: C linkage, UTF-16 strings, caller-cleaned stack.
 
-#include "platform/win32/WinTypes.h"
+#include <windows.h>
 
 #define TAGPROPERTIES_API __attribute__((visibility("default")))
 

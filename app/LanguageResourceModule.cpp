@@ -1,7 +1,8 @@
-#include "app/LanguageResourceModule.h"
+#include "LanguageResourceModule.h"
 
-#include "platform/mfc/afxwin.h"
-#include "platform/win32/Windows.h"
+#include <afxwin.h>
+#include <tchar.h>
+#include <windows.h>
 
 namespace {
 
@@ -21,7 +22,7 @@ CString ModulePath(HINSTANCE module) {
   WCHAR path[MAX_PATH] = {};
   GetModuleFileNameW(module, path, MAX_PATH);
   CString result(path);
-  FARPROC proc = GetProcAddress(GetModuleHandleW(u"kernel32"), "GetLongPathNameW");
+  FARPROC proc = GetProcAddress(GetModuleHandleW(_T("kernel32")), "GetLongPathNameW");
   // Through the generic function pointer type, as any entry looked up by name.
   auto getLongPathName = reinterpret_cast<GETLONGPATHNAMEPROC>(reinterpret_cast<void (*)()>(proc));
   if (getLongPathName != nullptr) {
@@ -46,7 +47,7 @@ CString FindLanguageFolder(const CString& folder, const CString& languageCode) {
     if (IsDirectory(folder + candidate)) {
       return candidate;
     }
-    int dash = candidate.ReverseFind(u'-');
+    int dash = candidate.ReverseFind(_T('-'));
     candidate = dash >= 0 ? candidate.Left(dash) : CString();
   }
   return CString();
@@ -60,28 +61,28 @@ void LoadLanguageResourceModule(LPCWSTR languageCode, HINSTANCE ownModule, HINST
   }
   module = ownModule;
 
-  CString code(languageCode != nullptr ? languageCode : u"");
-  if (code.CompareNoCase(u"en-US") == 0) {
+  CString code(languageCode != nullptr ? languageCode : _T(""));
+  if (code.CompareNoCase(_T("en-US")) == 0) {
     return;  // the built-in resources are English
   }
 
   CString path = ModulePath(ownModule);
-  int separator = path.ReverseFind(u'\\');
+  int separator = path.ReverseFind(_T('\\'));
   if (separator < 0) {
-    separator = path.ReverseFind(u'/');
+    separator = path.ReverseFind(_T('/'));
   }
   if (separator < 0) {
     return;
   }
-  CString folder = path.Left(separator) + u"\\";
+  CString folder = path.Left(separator) + _T("\\");
   CString fileName = path.Mid(separator + 1);
 
   CString extension;
-  int dot = fileName.ReverseFind(u'.');
+  int dot = fileName.ReverseFind(_T('.'));
   if (dot >= 0) {
     CString suffix = fileName.Mid(dot + 1);
-    if (suffix.CompareNoCase(u"dll") == 0 || suffix.CompareNoCase(u"exe") == 0 ||
-        suffix.CompareNoCase(u"ocx") == 0) {
+    if (suffix.CompareNoCase(_T("dll")) == 0 || suffix.CompareNoCase(_T("exe")) == 0 ||
+        suffix.CompareNoCase(_T("ocx")) == 0) {
       fileName = fileName.Left(dot);
       extension = suffix;
       extension.MakeUpper();
@@ -94,15 +95,15 @@ void LoadLanguageResourceModule(LPCWSTR languageCode, HINSTANCE ownModule, HINST
   CString resourceFileName;
   AppendBounded(resourceFileName, fileName);
   if (!extension.IsEmpty()) {
-    AppendBounded(resourceFileName, u"-");
+    AppendBounded(resourceFileName, _T("-"));
     AppendBounded(resourceFileName, extension);
   }
-  AppendBounded(resourceFileName, u"-mui.dll");
+  AppendBounded(resourceFileName, _T("-mui.dll"));
 
   CString languageFolder = FindLanguageFolder(folder, code);
   if (!languageFolder.IsEmpty()) {
     AppendBounded(folder, languageFolder);
-    AppendBounded(folder, u"\\");
+    AppendBounded(folder, _T("\\"));
   }
 
   CString resourcePath(folder);

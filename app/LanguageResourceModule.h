@@ -1,7 +1,7 @@
 #pragma once
 // Finding and loading the resource module of a UI language next to the library.
 
-#include "platform/win32/WinTypes.h"
+#include <windows.h>
 
 // Frees the module that `module` holds (unless it is the own module), then loads the resource
 // module for the language code into it: "<folder>\<code or a prefix of it>\<file>-mui.dll" next to

@@ -2,7 +2,8 @@
 // A tag name as the exports hand it to the host: in a buffer of 1025 characters (longer names are
 // cut at 1024), trimmed by the host.
 
-#include "platform/win32/WinTypes.h"
+#include <tchar.h>
+#include <windows.h>
 
 class TagNameBuffer {
  public:
@@ -12,7 +13,7 @@ class TagNameBuffer {
 
   LPCWSTR Trimmed() const { return m_text; }
   // The trimmed name without a leading @ (a lone @ gives the empty name).
-  LPCWSTR WithoutAt() const { return m_text[0] == u'@' ? m_text + 1 : m_text; }
+  LPCWSTR WithoutAt() const { return m_text[0] == _T('@') ? m_text + 1 : m_text; }
 
  private:
   WCHAR m_text[kCapacity];

@@ -1,9 +1,11 @@
-#include "app/TagPropertiesApp.h"
+#include "TagPropertiesApp.h"
 
-#include "app/Exports.h"
-#include "host/Orvik.h"
-#include "host/OrvikClasses.h"
-#include "platform/win32/Windows.h"
+#include <Orvik.h>
+#include <OrvikClasses.h>
+#include <tchar.h>
+#include <windows.h>
+
+#include "Exports.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ bool IsLumoraManagerProcess() {
   GetModuleFileNameW(nullptr, path, 1024);
   CString upper(path);
   upper.MakeUpper();
-  return upper.Find(u"LUMORA MANAGER.EXE") >= 0;
+  return upper.Find(_T("LUMORA MANAGER.EXE")) >= 0;
 }
 
 }  // namespace

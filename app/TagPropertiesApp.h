@@ -2,7 +2,7 @@
 // The plug-in's application object: created when the host loads the library, it picks the UI
 // language and initialises the host's UI class library; at unload it gives the language back.
 
-#include "platform/mfc/afxwin.h"
+#include <afxwin.h>
 
 class CTagPropertiesApp : public CWinApp {
  public:

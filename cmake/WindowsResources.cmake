@@ -4,7 +4,8 @@
 # compiled resources (.res, as Windows' own tools write it) in the target, an executable, a
 # shared library or a module. The platform's resource functions (FindResourceW, LoadStringW,
 # CreateDialogParamW, ...) read them from the module's handle. The script is read as UTF-8;
-# INCLUDE_DIRS are searched by its #include lines (the script's own folder always is), and a
+# INCLUDE_DIRS are searched by its #include lines (the script's own folder always is, and so is
+# the framework's folder of afxres.h, as the resource compiler finds it in the SDK), and a
 # change to an included header rebuilds the resources. One script per target.
 #
 # The data is reached through two symbols that every such module defines and exports:
@@ -27,7 +28,7 @@ function(target_windows_resources target script)
   set(depfile ${CMAKE_CURRENT_BINARY_DIR}/${target}.res.d)
   set(asm ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.S)
 
-  set(includes --include-dir=${script_dir})
+  set(includes --include-dir=${script_dir} --include-dir=${PROJECT_SOURCE_DIR}/platform/include/mfc)
   foreach(dir IN LISTS ARG_INCLUDE_DIRS)
     get_filename_component(dir ${dir} ABSOLUTE)
     list(APPEND includes --include-dir=${dir})

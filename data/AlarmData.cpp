@@ -1,4 +1,4 @@
-#include "data/AlarmData.h"
+#include "AlarmData.h"
 
 namespace data {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "data/AlarmKind.h"
-#include "data/JsonFields.h"
+#include "AlarmKind.h"
+#include "JsonFields.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/ClassData.h"
+#include "ClassData.h"
 
 namespace data {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "data/ClassMemberData.h"
-#include "data/JsonFields.h"
+#include "ClassMemberData.h"
+#include "JsonFields.h"
 
 namespace data {
 

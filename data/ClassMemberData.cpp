@@ -1,4 +1,4 @@
-#include "data/ClassMemberData.h"
+#include "ClassMemberData.h"
 
 namespace data {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "data/JsonFields.h"
-#include "data/TagType.h"
+#include "JsonFields.h"
+#include "TagType.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/CorvaneData.h"
+#include "CorvaneData.h"
 
 namespace data {
 

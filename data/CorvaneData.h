@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "data/HistorianData.h"
-#include "data/JsonFields.h"
+#include "HistorianData.h"
+#include "JsonFields.h"
 
 namespace data {
 

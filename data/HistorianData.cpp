@@ -1,4 +1,4 @@
-#include "data/HistorianData.h"
+#include "HistorianData.h"
 
 namespace data {
 

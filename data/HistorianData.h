@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "data/InterpolationType.h"
-#include "data/JsonFields.h"
+#include "InterpolationType.h"
+#include "JsonFields.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/HistoryData.h"
+#include "HistoryData.h"
 
 namespace data {
 

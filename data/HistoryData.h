@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "data/JsonFields.h"
+#include "JsonFields.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/JsonFields.h"
+#include "JsonFields.h"
 
 #include <cmath>
 #include <limits>

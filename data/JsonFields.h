@@ -11,9 +11,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "data/EnumText.h"
-#include "helper/Json.h"
-#include "helper/JsonWriter.h"
+#include "EnumText.h"
+#include "Json.h"
+#include "JsonWriter.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/TagClassData.h"
+#include "TagClassData.h"
 
 namespace data {
 

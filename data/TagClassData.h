@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "data/JsonFields.h"
-#include "data/TagClassMemberData.h"
+#include "JsonFields.h"
+#include "TagClassMemberData.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/TagClassMemberData.h"
+#include "TagClassMemberData.h"
 
 namespace data {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "data/CorvaneData.h"
-#include "data/JsonFields.h"
+#include "CorvaneData.h"
+#include "JsonFields.h"
 
 namespace data {
 

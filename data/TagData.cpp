@@ -1,4 +1,4 @@
-#include "data/TagData.h"
+#include "TagData.h"
 
 namespace data {
 

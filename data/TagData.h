@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "data/AlarmData.h"
-#include "data/CorvaneData.h"
-#include "data/ExternalAvailability.h"
-#include "data/HistoryData.h"
-#include "data/JsonFields.h"
-#include "data/TagClassData.h"
-#include "data/TagScope.h"
-#include "data/TagType.h"
+#include "AlarmData.h"
+#include "CorvaneData.h"
+#include "ExternalAvailability.h"
+#include "HistoryData.h"
+#include "JsonFields.h"
+#include "TagClassData.h"
+#include "TagScope.h"
+#include "TagType.h"
 
 namespace data {
 

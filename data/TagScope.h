@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "data/EnumText.h"
+#include "EnumText.h"
 
 namespace data {
 

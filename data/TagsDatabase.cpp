@@ -1,8 +1,8 @@
-#include "data/TagsDatabase.h"
+#include "TagsDatabase.h"
 
-#include "helper/FileFunctions.h"
-#include "helper/JsonWriter.h"
-#include "helper/RapidJsonHelper.h"
+#include "FileFunctions.h"
+#include "JsonWriter.h"
+#include "RapidJsonHelper.h"
 
 namespace data {
 

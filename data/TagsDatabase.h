@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "data/TagsDatabaseData.h"
+#include "TagsDatabaseData.h"
 
 namespace data {
 

@@ -1,4 +1,4 @@
-#include "data/TagsDatabaseData.h"
+#include "TagsDatabaseData.h"
 
 namespace data {
 

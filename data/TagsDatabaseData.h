@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "data/ClassData.h"
-#include "data/JsonFields.h"
-#include "data/TagData.h"
+#include "ClassData.h"
+#include "JsonFields.h"
+#include "TagData.h"
 
 namespace data {
 

@@ -1,13 +1,15 @@
-#include "dialogs/CBoolParamDlg.h"
+#include "CBoolParamDlg.h"
 
-#include "dialogs/CParamPageHost.h"
+#include <tchar.h>
+
+#include "CParamPageHost.h"
 
 CBoolParamDlg::CBoolParamDlg(LPCWSTR tagName, CWnd* /*pParent*/)
     : CQELPropertyPage(IDD, 0),
       m_bRetentiveParameters(FALSE),
       m_bRetentiveValue(FALSE),
-      m_strStartupValue(u""),
-      m_strUnit(u""),
+      m_strStartupValue(_T("")),
+      m_strUnit(_T("")),
       m_strTagName(tagName) {}
 
 CBoolParamDlg::~CBoolParamDlg() = default;

@@ -2,9 +2,10 @@
 // The "Parameters" page of Boolean tags: retentive flags, startup value (blank, 0 or 1) and unit.
 // Loads when its window is first created, writes on OK.
 
-#include "host/CQELPropertyPage.h"
-#include "platform/bcg/CBCGPButton.h"
-#include "res/resource.h"
+#include <BCGCBProInc.h>
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CBoolParamDlg : public CQELPropertyPage {
  public:

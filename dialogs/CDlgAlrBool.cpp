@@ -1,4 +1,4 @@
-#include "dialogs/CDlgAlrBool.h"
+#include "CDlgAlrBool.h"
 
 CDlgAlrBool::CDlgAlrBool(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
     : CQELPropertyPage(IDD, 0), m_strTagName(tagName), m_nElementIndexArg(elementIndexField) {}

@@ -1,8 +1,9 @@
 #pragma once
 // The alarms page of a Boolean tag: one element's alarm rows Off, On and Changed and their texts.
 
-#include "host/CQELPropertyPage.h"
-#include "res/resource.h"
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CDlgAlrBool : public CQELPropertyPage {
  public:

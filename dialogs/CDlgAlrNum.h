@@ -1,8 +1,9 @@
 #pragma once
 // The alarms page of an Integer or Real tag: one element's limit alarms, rate and deviation.
 
-#include "host/CQELPropertyPage.h"
-#include "res/resource.h"
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CDlgAlrNum : public CQELPropertyPage {
  public:

@@ -1,7 +1,8 @@
-#include "dialogs/CDlgGeneral.h"
+#include "CDlgGeneral.h"
 
-#include "host/Orvik.h"
-#include "platform/mfc/afxwin.h"
+#include <Orvik.h>
+#include <afxwin.h>
+#include <tchar.h>
 
 namespace {
 
@@ -98,9 +99,9 @@ void CDlgGeneral::OnOK() {
   const int maxPoints = OVGetMaxTags();
   if (OVGetRealDatabaseSize() + m_nSize > maxPoints) {
     CString number;
-    number.Format(u"%d", maxPoints);
+    number.Format(_T("%d"), maxPoints);
     CString message = LoadText(IDS_MAX_DB_POINTS_EXCEEDED);
-    message.Replace(u"%d", number);
+    message.Replace(_T("%d"), number);
     AfxMessageBox(message, MB_OK);
     return;
   }

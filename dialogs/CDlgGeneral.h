@@ -3,9 +3,10 @@
 // decides what may be changed, validates on OK and writes size, type, description and scope back
 // to the host. DBEditTagProperties fills the public members before DoModal.
 
-#include "host/CQELDialog.h"
-#include "platform/bcg/CBCGPComboBox.h"
-#include "res/resource.h"
+#include <BCGCBProInc.h>
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CDlgGeneral : public CQELDialog {
  public:

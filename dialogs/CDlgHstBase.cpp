@@ -1,9 +1,9 @@
-#include "dialogs/CDlgHstBase.h"
+#include "CDlgHstBase.h"
 
 #include <algorithm>
 
-#include "host/DisableAllChildControls.h"
-#include "res/resource.h"
+#include "DisableAllChildControls.h"
+#include "resource.h"
 
 CDlgHstBase::CDlgHstBase(UINT templateId, LPCWSTR tagName, int elementIndexField)
     : CQELPropertyPage(templateId, 0),

@@ -3,9 +3,9 @@
 // the switching of the element through the Array Index field. Each page brings its own template,
 // its own exchange order and, on the numeric page, the log dead band.
 
-#include "host/CQELPropertyPage.h"
-#include "host/Orvik.h"
-#include "platform/mfc/afxwin.h"
+#include <Orvik.h>
+#include <OrvikClasses.h>
+#include <afxwin.h>
 
 class CDlgHstBase : public CQELPropertyPage {
  public:

@@ -1,6 +1,6 @@
-#include "dialogs/CDlgHstBool.h"
+#include "CDlgHstBool.h"
 
-#include "res/resource.h"
+#include "resource.h"
 
 CDlgHstBool::CDlgHstBool(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
     : CDlgHstBase(IDD_HST_BOOL, tagName, elementIndexField) {}

@@ -1,7 +1,7 @@
 #pragma once
 // The History page of Boolean and String tags: per element, history enabled and group.
 
-#include "dialogs/CDlgHstBase.h"
+#include "CDlgHstBase.h"
 
 class CDlgHstBool : public CDlgHstBase {
  public:

@@ -1,6 +1,6 @@
-#include "dialogs/CDlgHstNum.h"
+#include "CDlgHstNum.h"
 
-#include "res/resource.h"
+#include "resource.h"
 
 CDlgHstNum::CDlgHstNum(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
     : CDlgHstBase(IDD_HST_NUM, tagName, elementIndexField), m_dLogDeadBand(0.0) {}

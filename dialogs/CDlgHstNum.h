@@ -1,7 +1,7 @@
 #pragma once
 // The History page of Integer and Real tags: per element, history enabled, group and log dead band.
 
-#include "dialogs/CDlgHstBase.h"
+#include "CDlgHstBase.h"
 
 class CDlgHstNum : public CDlgHstBase {
  public:

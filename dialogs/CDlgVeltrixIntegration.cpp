@@ -1,4 +1,4 @@
-#include "dialogs/CDlgVeltrixIntegration.h"
+#include "CDlgVeltrixIntegration.h"
 
 CDlgVeltrixIntegration::CDlgVeltrixIntegration(LPCWSTR tagName, CWnd* /*pParent*/)
     : CQELPropertyPage(IDD, 0), tagName(tagName) {}

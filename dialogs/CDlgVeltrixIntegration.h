@@ -1,8 +1,9 @@
 #pragma once
 // The platform-integration page: value, alarm and historian integration of the tag.
 
-#include "host/CQELPropertyPage.h"
-#include "res/resource.h"
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CDlgVeltrixIntegration : public CQELPropertyPage {
  public:

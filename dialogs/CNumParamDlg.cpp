@@ -1,6 +1,8 @@
-#include "dialogs/CNumParamDlg.h"
+#include "CNumParamDlg.h"
 
-#include "dialogs/CParamPageHost.h"
+#include <tchar.h>
+
+#include "CParamPageHost.h"
 
 namespace {
 
@@ -11,7 +13,7 @@ constexpr int kTypeReal = 2;
 
 CNumParamDlg::CNumParamDlg(LPCWSTR tagName, CWnd* /*pParent*/)
     : CQELPropertyPage(IDD, 0),
-      m_strUnit(u""),
+      m_strUnit(_T("")),
       m_dEngMax(0.0),
       m_dEngMin(0.0),
       m_bRetentiveParameters(FALSE),
@@ -19,7 +21,7 @@ CNumParamDlg::CNumParamDlg(LPCWSTR tagName, CWnd* /*pParent*/)
       m_bSmoothing(FALSE),
       m_bDeadBandEnabled(FALSE),
       m_dDeadBand(0.0),
-      m_strStartupValue(u"0"),
+      m_strStartupValue(_T("0")),
       m_strTagName(tagName),
       m_bIsReal(FALSE) {}
 

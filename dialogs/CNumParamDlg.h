@@ -2,9 +2,10 @@
 // The "Parameters" page of Integer and Real tags: retentive flags, startup value, engineering range
 // and unit, dead band and smoothing. Loads when its window is first created, writes on OK.
 
-#include "host/CQELPropertyPage.h"
-#include "platform/bcg/CBCGPButton.h"
-#include "res/resource.h"
+#include <BCGCBProInc.h>
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CNumParamDlg : public CQELPropertyPage {
  public:

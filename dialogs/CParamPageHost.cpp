@@ -1,11 +1,12 @@
-#include "dialogs/CParamPageHost.h"
+#include "CParamPageHost.h"
 
 #include <algorithm>
 #include <iterator>
+#include <tchar.h>
 #include <vector>
 
-#include "host/DisableAllChildControls.h"
-#include "res/resource.h"
+#include "DisableAllChildControls.h"
+#include "resource.h"
 
 namespace {
 
@@ -51,20 +52,20 @@ void CParamPageHost::LoadRetentiveAndUnit(BOOL& retentiveValue, BOOL& retentiveP
   retentiveValue = param.Get<ParamRecord::RetentiveValue>();
   retentiveParameters = param.Get<ParamRecord::RetentiveParameters>();
   // At most 7 characters, even from a field that lacks its terminating zero.
-  const WCHAR* end = std::find(param.szUnit, param.szUnit + kUnitMaxChars, u'\0');
+  const WCHAR* end = std::find(param.szUnit, param.szUnit + kUnitMaxChars, _T('\0'));
   unit = CString(param.szUnit, static_cast<int>(end - param.szUnit));
 }
 
 CString CParamPageHost::LoadStartup(int capacity) {
   // Room for what the host writes and a terminator, even when it writes `capacity` characters.
-  std::vector<WCHAR> buffer(static_cast<size_t>(capacity) + 2, u'\0');
+  std::vector<WCHAR> buffer(static_cast<size_t>(capacity) + 2, _T('\0'));
   OVGetParamStartup(&Param(), buffer.data(), capacity);
   return CString(buffer.data());
 }
 
 CString CParamPageHost::LoadStartupOrZero() {
   CString startup = LoadStartup(kShortStartupCapacity);
-  return startup.IsEmpty() ? CString(u"0") : startup;
+  return startup.IsEmpty() ? CString(_T("0")) : startup;
 }
 
 void CParamPageHost::Commit(BOOL retentiveValue, BOOL retentiveParameters, const CString& unit,
@@ -74,7 +75,7 @@ void CParamPageHost::Commit(BOOL retentiveValue, BOOL retentiveParameters, const
   param.Set<ParamRecord::RetentiveParameters>(retentiveParameters);
   // At most 7 characters; the rest of the field, its last character included, is zero.
   const int kept = std::min(unit.GetLength(), kUnitMaxChars);
-  std::fill(std::begin(param.szUnit), std::end(param.szUnit), u'\0');
+  std::fill(std::begin(param.szUnit), std::end(param.szUnit), _T('\0'));
   std::copy_n(static_cast<LPCWSTR>(unit), kept, param.szUnit);
   OVSetParamStartup(&param, startupValue);
   DBSaveParamConfig(&m_ref);

@@ -4,9 +4,9 @@
 // commit calls. The pages stay separate classes derived from CQELPropertyPage; an object of this
 // class lives for one load or one commit.
 
-#include "host/Orvik.h"
-#include "host/OrvikClasses.h"
-#include "platform/mfc/afxwin.h"
+#include <Orvik.h>
+#include <OrvikClasses.h>
+#include <afxwin.h>
 
 class CParamPageHost {
  public:

@@ -1,6 +1,8 @@
-#include "dialogs/CStrParamDlg.h"
+#include "CStrParamDlg.h"
 
-#include "dialogs/CParamPageHost.h"
+#include <tchar.h>
+
+#include "CParamPageHost.h"
 
 namespace {
 
@@ -15,8 +17,8 @@ CStrParamDlg::CStrParamDlg(LPCWSTR tagName, CWnd* /*pParent*/)
     : CQELPropertyPage(IDD, 0),
       m_bRetentiveParameters(FALSE),
       m_bRetentiveValue(FALSE),
-      m_strStartupValue(u""),
-      m_strUnit(u""),
+      m_strStartupValue(_T("")),
+      m_strUnit(_T("")),
       m_strTagName(tagName) {}
 
 CStrParamDlg::~CStrParamDlg() = default;

@@ -2,9 +2,10 @@
 // The "Parameters" page of String tags: retentive flags, startup value (free text of up to 1023
 // characters) and unit. Loads when its window is first created, writes on OK.
 
-#include "host/CQELPropertyPage.h"
-#include "platform/bcg/CBCGPButton.h"
-#include "res/resource.h"
+#include <BCGCBProInc.h>
+#include <OrvikClasses.h>
+
+#include "resource.h"
 
 class CStrParamDlg : public CQELPropertyPage {
  public:

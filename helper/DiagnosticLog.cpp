@@ -1,4 +1,4 @@
-#include "helper/DiagnosticLog.h"
+#include "DiagnosticLog.h"
 
 #include <spdlog/sinks/basic_file_sink.h>
 #include <spdlog/spdlog.h>

@@ -1,4 +1,4 @@
-#include "helper/FileFunctions.h"
+#include "FileFunctions.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,10 +6,10 @@
 #include <memory>
 #include <new>
 #include <string_view>
+#include <tchar.h>
 
-#include "helper/DiagnosticLog.h"
-#include "helper/TextDecoder.h"
-#include "platform/crt/WideFileOpen.h"
+#include "DiagnosticLog.h"
+#include "TextDecoder.h"
 
 namespace helper {
 

@@ -1,4 +1,4 @@
-#include "helper/JsonParseHandler.h"
+#include "JsonParseHandler.h"
 
 #include <charconv>
 #include <limits>

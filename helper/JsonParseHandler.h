@@ -12,8 +12,8 @@
 #include <memory>
 #include <string_view>
 
-#include "helper/Json.h"
-#include "helper/JsonValueBuilder.h"
+#include "Json.h"
+#include "JsonValueBuilder.h"
 
 namespace helper {
 

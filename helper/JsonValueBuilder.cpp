@@ -1,4 +1,4 @@
-#include "helper/JsonValueBuilder.h"
+#include "JsonValueBuilder.h"
 
 namespace helper {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "helper/Json.h"
+#include "Json.h"
 
 namespace helper {
 

@@ -3,8 +3,8 @@
 
 #include <rapidjson/writer.h>
 
-#include "helper/Json.h"
-#include "helper/Utf16Appender.h"
+#include "Json.h"
+#include "Utf16Appender.h"
 
 namespace helper {
 

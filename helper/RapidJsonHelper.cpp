@@ -1,9 +1,9 @@
-#include "helper/RapidJsonHelper.h"
+#include "RapidJsonHelper.h"
 
 #include <rapidjson/reader.h>
 
-#include "helper/DiagnosticLog.h"
-#include "helper/FileFunctions.h"
+#include "DiagnosticLog.h"
+#include "FileFunctions.h"
 
 namespace helper {
 

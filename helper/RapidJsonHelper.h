@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "helper/Json.h"
-#include "helper/JsonParseHandler.h"
+#include "Json.h"
+#include "JsonParseHandler.h"
 
 namespace helper {
 

@@ -1,11 +1,11 @@
-#include "helper/TextDecoder.h"
+#include "TextDecoder.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 
-#include "helper/Utf16Appender.h"
+#include "Utf16Appender.h"
 
 namespace helper {
 

@@ -3,11 +3,11 @@
 // contiguous array; the entry count is kept in the flags.
 
 #include <cstddef>
+#include <windows.h>
 
-#include "host/AlarmTypeRecord.h"
-#include "host/BitField.h"
-#include "host/CQelString.h"
-#include "platform/win32/WinTypes.h"
+#include "AlarmTypeRecord.h"
+#include "BitField.h"
+#include "CQelString.h"
 
 struct AlarmInfoRecord {
   DWORD dwFlags;

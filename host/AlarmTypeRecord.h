@@ -2,10 +2,10 @@
 // One configured alarm type of an element, an entry of the element's contiguous alarm-type array.
 
 #include <cstddef>
+#include <windows.h>
 
-#include "host/BitField.h"
-#include "host/CQelString.h"
-#include "platform/win32/WinTypes.h"
+#include "BitField.h"
+#include "CQelString.h"
 
 struct AlarmTypeRecord {
   DWORD dwFlags;

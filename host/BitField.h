@@ -2,7 +2,7 @@
 // One bit field of a host flags word. Writes replace only the field's bits: the value is masked to
 // the field's width and every other bit of the word keeps its value.
 
-#include "platform/win32/WinTypes.h"
+#include <windows.h>
 
 template <unsigned Shift, unsigned Width>
 struct BitField {

@@ -1,7 +1,7 @@
 #pragma once
 // The host UI class library's dialog base: a themed dialog with the framework's dialog behaviour.
 
-#include "platform/bcg/CBCGPDialog.h"
+#include <BCGCBProInc.h>
 
 class CQELDialog : public CBCGPDialog {
  public:

@@ -2,7 +2,7 @@
 // The host UI class library's property page base: a themed page with the framework's page
 // behaviour; OnInitDialog moves the members into the controls.
 
-#include "platform/bcg/CBCGPPropertyPage.h"
+#include <BCGCBProInc.h>
 
 class CQELPropertyPage : public CBCGPPropertyPage {
  public:

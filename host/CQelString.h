@@ -4,8 +4,7 @@
 // writes it; readers take the pointer when it is set and the units in place otherwise.
 
 #include <cstddef>
-
-#include "platform/win32/WinTypes.h"
+#include <windows.h>
 
 template <int N>
 struct CQelString {

@@ -1,6 +1,6 @@
-#include "host/DisableAllChildControls.h"
+#include "DisableAllChildControls.h"
 
-#include "platform/win32/WinUser.h"
+#include <windows.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Disables every window below the given one (all descendants), as a page does for a system tag.
 
-#include "platform/win32/WinTypes.h"
+#include <windows.h>
 
 void DisableAllChildControls(HWND window);

@@ -3,14 +3,15 @@
 // (AP...). Results: non-zero means success unless a call says otherwise. Functions named ...Secure
 // take a buffer and its capacity in characters and always terminate what they write.
 
-#include "host/AlarmInfoRecord.h"
-#include "host/AlarmTypeRecord.h"
-#include "host/HostCall.h"
-#include "host/ParamRecord.h"
-#include "host/TagDefRecord.h"
-#include "host/VarRecord.h"
-#include "host/VarRef.h"
-#include "platform/win32/WinTypes.h"
+#include <windows.h>
+
+#include "AlarmInfoRecord.h"
+#include "AlarmTypeRecord.h"
+#include "HostCall.h"
+#include "ParamRecord.h"
+#include "TagDefRecord.h"
+#include "VarRecord.h"
+#include "VarRef.h"
 
 // The language callback that a host program registers: called with a language code such as "en-US".
 typedef void (*LANGUAGECALLBACK)(LPCWSTR languageCode);

@@ -1,10 +1,12 @@
 #pragma once
-// The host UI class library: start-up, the host's validators and text helpers. The dialog and page
-// bases are in host/CQELDialog.h and host/CQELPropertyPage.h.
+// The host UI class library: the dialog and page bases, start-up, the host's validators and text
+// helpers.
 
-#include "platform/mfc/CDataExchange.h"
-#include "platform/mfc/CString.h"
-#include "platform/win32/WinTypes.h"
+#include <afxwin.h>
+#include <windows.h>
+
+#include "CQELDialog.h"
+#include "CQELPropertyPage.h"
 
 // Once, before the first dialog or page of the library is built.
 BOOL InitializeOrvikClasses(int reserved);

@@ -3,9 +3,9 @@
 // value is reached only through OVGetParamStartup / OVSetParamStartup.
 
 #include <cstddef>
+#include <windows.h>
 
-#include "host/BitField.h"
-#include "platform/win32/WinTypes.h"
+#include "BitField.h"
 
 struct ParamRecord {
   DWORD dwFlags;

@@ -7,10 +7,10 @@
 // itself); bits 7 to 23 the array size (0 for a scalar). The second word belongs to the host.
 
 #include <cstddef>
+#include <windows.h>
 
-#include "host/BitField.h"
-#include "host/ParamRecord.h"
-#include "platform/win32/WinTypes.h"
+#include "BitField.h"
+#include "ParamRecord.h"
 
 struct TagDefRecord {
   DWORD dwFlags;

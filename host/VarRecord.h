@@ -6,10 +6,10 @@
 // bit 18 set when the tag carries no alarms page. The second word belongs to the host.
 
 #include <cstddef>
+#include <windows.h>
 
-#include "host/AlarmInfoRecord.h"
-#include "host/BitField.h"
-#include "platform/win32/WinTypes.h"
+#include "AlarmInfoRecord.h"
+#include "BitField.h"
 
 struct VarRecord {
   DWORD dwFlags;

@@ -13,9 +13,9 @@
 // - info bits 13 to 15 and 24 to 31, and reserved: zero.
 
 #include <cstddef>
+#include <windows.h>
 
-#include "host/BitField.h"
-#include "platform/win32/WinTypes.h"
+#include "BitField.h"
 
 struct VarRef {
   WORD tagNumber;

@@ -1,6 +1,6 @@
 #pragma once
 // The themed combo box, bound to a template's combo box with DDX_Control.
 
-#include "platform/mfc/CComboBox.h"
+#include "../mfc/CComboBox.h"
 
 class CBCGPComboBox : public CComboBox {};

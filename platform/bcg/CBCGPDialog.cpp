@@ -1,4 +1,4 @@
-#include "platform/bcg/CBCGPDialog.h"
+#include "CBCGPDialog.h"
 
 CBCGPDialog::CBCGPDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 // The themed dialog: a framework dialog whose themed look is a flag.
 
-#include "platform/mfc/CDialog.h"
+#include "../mfc/CDialog.h"
 
 class CBCGPDialog : public CDialog {
  public:

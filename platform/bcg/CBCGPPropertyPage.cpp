@@ -1,4 +1,4 @@
-#include "platform/bcg/CBCGPPropertyPage.h"
+#include "CBCGPPropertyPage.h"
 
 CBCGPPropertyPage::CBCGPPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage(nIDTemplate, nIDCaption) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 // The themed property page: a framework page whose themed look is a flag.
 
-#include "platform/mfc/CPropertyPage.h"
+#include "../mfc/CPropertyPage.h"
 
 class CBCGPPropertyPage : public CPropertyPage {
  public:

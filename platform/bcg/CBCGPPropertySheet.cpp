@@ -1,4 +1,4 @@
-#include "platform/bcg/CBCGPPropertySheet.h"
+#include "CBCGPPropertySheet.h"
 
 CBCGPPropertySheet::CBCGPPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(nIDCaption, pParentWnd, iSelectPage) {}

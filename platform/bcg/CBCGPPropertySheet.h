@@ -1,7 +1,7 @@
 #pragma once
 // The themed property sheet: the framework's sheet under the themed class name.
 
-#include "platform/mfc/CPropertySheet.h"
+#include "../mfc/CPropertySheet.h"
 
 class CBCGPPropertySheet : public CPropertySheet {
  public:

@@ -1,4 +1,4 @@
-#include "platform/crt/WideFileOpen.h"
+#include <tchar.h>
 
 #include <sys/stat.h>
 

@@ -1,11 +1,11 @@
-#include "platform/driver/Driver.h"
+#include "Driver.h"
 
 #include <algorithm>
 
-#include "platform/driver/ScriptedUser.h"
-#include "platform/driver/Utf8.h"
-#include "platform/driver/WindowQueries.h"
-#include "platform/win32/FrontEnd.h"
+#include "ScriptedUser.h"
+#include "Utf8.h"
+#include "WindowQueries.h"
+#include "../win32/FrontEnd.h"
 
 namespace driver {
 

@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/driver/Keyboard.h"
-#include "platform/win32/WinUser.h"
+#include "Keyboard.h"
+#include "../win32/WinUser.h"
 
 namespace driver {
 

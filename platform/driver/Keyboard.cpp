@@ -1,8 +1,8 @@
-#include "platform/driver/Keyboard.h"
+#include "Keyboard.h"
 
 #include <algorithm>
 
-#include "platform/win32/FrontEnd.h"
+#include "../win32/FrontEnd.h"
 
 namespace driver {
 

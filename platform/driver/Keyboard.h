@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "platform/win32/WinUser.h"
+#include "../win32/WinUser.h"
 
 namespace driver {
 

@@ -1,9 +1,9 @@
-#include "platform/driver/Script.h"
+#include "Script.h"
 
 #include <charconv>
 #include <optional>
 
-#include "platform/driver/Utf8.h"
+#include "Utf8.h"
 
 namespace driver {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/driver/Driver.h"
+#include "Driver.h"
 
 namespace driver {
 

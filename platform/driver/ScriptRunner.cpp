@@ -1,9 +1,9 @@
-#include "platform/driver/ScriptRunner.h"
+#include "ScriptRunner.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "platform/driver/Utf8.h"
+#include "Utf8.h"
 
 namespace driver {
 

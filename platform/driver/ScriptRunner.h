@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/driver/Script.h"
-#include "platform/driver/ScriptedUser.h"
+#include "Script.h"
+#include "ScriptedUser.h"
 
 namespace driver {
 

@@ -1,8 +1,8 @@
-#include "platform/driver/ScriptedUser.h"
+#include "ScriptedUser.h"
 
 #include <utility>
 
-#include "platform/driver/Utf8.h"
+#include "Utf8.h"
 
 namespace driver {
 

@@ -26,8 +26,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/driver/Driver.h"
-#include "platform/win32/FrontEnd.h"
+#include "Driver.h"
+#include "../win32/FrontEnd.h"
 
 namespace driver {
 

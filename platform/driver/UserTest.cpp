@@ -1,4 +1,4 @@
-#include "platform/driver/UserTest.h"
+#include "UserTest.h"
 
 namespace driver {
 

@@ -11,9 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/driver/ScriptedUser.h"
-#include "platform/driver/Utf8.h"
-#include "platform/mfc/CString.h"
+#include "ScriptedUser.h"
+#include "Utf8.h"
+#include "../mfc/CString.h"
 
 // Shows a CString in a failure message as the text it holds.
 inline void PrintTo(const CString& text, std::ostream* os) { *os << driver::Quoted(text.GetStdString()); }

@@ -1,4 +1,4 @@
-#include "platform/driver/Utf8.h"
+#include "Utf8.h"
 
 namespace driver {
 

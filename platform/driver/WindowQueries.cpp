@@ -1,4 +1,4 @@
-#include "platform/driver/WindowQueries.h"
+#include "WindowQueries.h"
 
 namespace driver {
 

@@ -1,7 +1,7 @@
-#include "platform/mfc/AfxMessageBox.h"
+#include "AfxMessageBox.h"
 
-#include "platform/mfc/CString.h"
-#include "platform/mfc/CWinApp.h"
+#include "CString.h"
+#include "CWinApp.h"
 
 int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT) {
   LPCWSTR title = AfxGetAppName();

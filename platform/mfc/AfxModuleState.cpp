@@ -1,6 +1,6 @@
-#include "platform/mfc/AfxModuleState.h"
+#include "AfxModuleState.h"
 
-#include "platform/win32/WinBase.h"
+#include "../win32/WinBase.h"
 
 namespace {
 

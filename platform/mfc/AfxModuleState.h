@@ -4,7 +4,7 @@
 // and each of its exported functions switches to it for its duration:
 //     AFX_MANAGE_STATE(AfxGetStaticModuleState());
 
-#include "platform/win32/WinTypes.h"
+#include "../win32/WinTypes.h"
 
 class CWinApp;
 

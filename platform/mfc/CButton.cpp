@@ -1,4 +1,4 @@
-#include "platform/mfc/CButton.h"
+#include "CButton.h"
 
 int CButton::GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
 

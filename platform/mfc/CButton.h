@@ -1,7 +1,7 @@
 #pragma once
 // A button or check box control.
 
-#include "platform/mfc/CWnd.h"
+#include "CWnd.h"
 
 class CButton : public CWnd {
  public:

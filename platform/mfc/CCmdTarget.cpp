@@ -1,4 +1,4 @@
-#include "platform/mfc/CCmdTarget.h"
+#include "CCmdTarget.h"
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
   static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};

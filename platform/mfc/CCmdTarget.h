@@ -1,8 +1,8 @@
 #pragma once
 // A class that handles commands and control notifications through its message map.
 
-#include "platform/mfc/CObject.h"
-#include "platform/mfc/MessageMap.h"
+#include "CObject.h"
+#include "MessageMap.h"
 
 class CCmdTarget : public CObject {
  public:

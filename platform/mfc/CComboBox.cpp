@@ -1,4 +1,4 @@
-#include "platform/mfc/CComboBox.h"
+#include "CComboBox.h"
 
 int CComboBox::AddString(LPCWSTR text) {
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));

@@ -1,7 +1,7 @@
 #pragma once
 // A combo box control. Indexes are 0-based; CB_ERR (-1) means none.
 
-#include "platform/mfc/CWnd.h"
+#include "CWnd.h"
 
 class CComboBox : public CWnd {
  public:

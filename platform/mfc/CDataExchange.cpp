@@ -1,10 +1,10 @@
-#include "platform/mfc/CDataExchange.h"
+#include "CDataExchange.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "platform/mfc/CUserException.h"
-#include "platform/mfc/CWnd.h"
+#include "CUserException.h"
+#include "CWnd.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}

@@ -1,7 +1,7 @@
-#include "platform/mfc/CDialog.h"
+#include "CDialog.h"
 
-#include "platform/mfc/AfxModuleState.h"
-#include "platform/win32/WinBase.h"
+#include "AfxModuleState.h"
+#include "../win32/WinBase.h"
 
 namespace {
 

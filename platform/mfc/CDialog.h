@@ -1,7 +1,7 @@
 #pragma once
 // A modal dialog from a dialog template of the current resource module.
 
-#include "platform/mfc/CWnd.h"
+#include "CWnd.h"
 
 class CDialog : public CWnd {
  public:

@@ -1,6 +1,6 @@
-#include "platform/mfc/CDialogTemplate.h"
+#include "CDialogTemplate.h"
 
-#include "platform/win32/WinBase.h"
+#include "../win32/WinBase.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/mfc/CString.h"
-#include "platform/win32/WinUser.h"
+#include "CString.h"
+#include "../win32/WinUser.h"
 
 class CDialogTemplate {
  public:

@@ -1,4 +1,4 @@
-#include "platform/mfc/CEdit.h"
+#include "CEdit.h"
 
 void CEdit::SetSel(int nStart, int nEnd, BOOL bNoScroll) {
   SendMessage(EM_SETSEL, static_cast<WPARAM>(nStart), nEnd);

@@ -1,7 +1,7 @@
 #pragma once
 // An edit control.
 
-#include "platform/mfc/CWnd.h"
+#include "CWnd.h"
 
 class CEdit : public CWnd {
  public:

@@ -1,4 +1,4 @@
-#include "platform/mfc/CPropertyPage.h"
+#include "CPropertyPage.h"
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate), m_nIDCaption(nIDCaption) {}
 

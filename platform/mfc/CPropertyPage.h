@@ -2,7 +2,7 @@
 // A page of a property sheet, from a dialog template of the current resource module. Its
 // window exists from the moment the sheet first shows it until the sheet closes.
 
-#include "platform/mfc/CDialog.h"
+#include "CDialog.h"
 
 class CPropertyPage : public CDialog {
  public:

@@ -1,9 +1,9 @@
-#include "platform/mfc/CPropertySheet.h"
+#include "CPropertySheet.h"
 
 #include <algorithm>
 
-#include "platform/mfc/AfxModuleState.h"
-#include "platform/mfc/CDialogTemplate.h"
+#include "AfxModuleState.h"
+#include "CDialogTemplate.h"
 
 namespace {
 

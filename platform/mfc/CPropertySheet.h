@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "platform/mfc/CPropertyPage.h"
+#include "CPropertyPage.h"
 
 #define PSH_NOAPPLYNOW 0x00000080
 

@@ -1,4 +1,4 @@
-#include "platform/mfc/CString.h"
+#include "CString.h"
 
 #include <algorithm>
 #include <clocale>
@@ -6,9 +6,9 @@
 #include <locale.h>
 #include <string>
 
-#include "platform/mfc/AfxModuleState.h"
-#include "platform/win32/WinUser.h"
-#include "platform/win32/WinBase.h"
+#include "AfxModuleState.h"
+#include "../win32/WinUser.h"
+#include "../win32/WinBase.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <type_traits>
 
-#include "platform/win32/WinTypes.h"
+#include "../win32/WinTypes.h"
 
 // One argument of CString::Format.
 class CStringFormatArg {

@@ -1,4 +1,4 @@
-#include "platform/mfc/CUserException.h"
+#include "CUserException.h"
 
 void AfxThrowUserException() {
   static CUserException exception;

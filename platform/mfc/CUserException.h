@@ -2,7 +2,7 @@
 // The exception that ends a data exchange after the user has been told what is wrong.
 // Thrown by pointer, as the framework does; UpdateData catches it.
 
-#include "platform/mfc/CObject.h"
+#include "CObject.h"
 
 class CUserException : public CObject {
  public:

@@ -1,6 +1,6 @@
-#include "platform/mfc/CWinApp.h"
+#include "CWinApp.h"
 
-#include "platform/mfc/CString.h"
+#include "CString.h"
 
 CWinApp::CWinApp(LPCWSTR lpszAppName) : m_pModuleState(AfxGetModuleState()) {
   m_pModuleState->m_pCurrentWinApp = this;

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "platform/mfc/AfxModuleState.h"
-#include "platform/mfc/CWinThread.h"
+#include "AfxModuleState.h"
+#include "CWinThread.h"
 
 #ifndef AFX_IDS_APP_TITLE
 #define AFX_IDS_APP_TITLE 0xE000

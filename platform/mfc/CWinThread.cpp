@@ -1,5 +1,5 @@
-#include "platform/mfc/CWinThread.h"
+#include "CWinThread.h"
 
-#include "platform/mfc/CWnd.h"
+#include "CWnd.h"
 
 CWnd* CWinThread::GetMainWnd() { return m_pMainWnd ? m_pMainWnd : CWnd::FromHandle(::GetForegroundWindow()); }

@@ -1,7 +1,7 @@
 #pragma once
 // The framework's thread object; the application object is the UI thread's.
 
-#include "platform/mfc/CCmdTarget.h"
+#include "CCmdTarget.h"
 
 class CWnd;
 

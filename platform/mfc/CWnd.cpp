@@ -1,11 +1,11 @@
-#include "platform/mfc/CWnd.h"
+#include "CWnd.h"
 
 #include <map>
 #include <memory>
 #include <vector>
 
-#include "platform/mfc/CDataExchange.h"
-#include "platform/mfc/CUserException.h"
+#include "CDataExchange.h"
+#include "CUserException.h"
 
 namespace {
 

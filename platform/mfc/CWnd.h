@@ -3,9 +3,9 @@
 // handle (m_hWnd) while the window exists. Commands and control notifications reach the
 // message map; UpdateData moves members to and from controls through DoDataExchange.
 
-#include "platform/mfc/CCmdTarget.h"
-#include "platform/mfc/CString.h"
-#include "platform/win32/WinUser.h"
+#include "CCmdTarget.h"
+#include "CString.h"
+#include "../win32/WinUser.h"
 
 class CDataExchange;
 

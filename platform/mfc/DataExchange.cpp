@@ -1,12 +1,12 @@
-#include "platform/mfc/DataExchange.h"
+#include "DataExchange.h"
 
 #include <charconv>
 #include <climits>
 #include <string>
 
-#include "platform/mfc/AfxMessageBox.h"
-#include "platform/mfc/CWnd.h"
-#include "platform/mfc/FrameworkPrompts.h"
+#include "AfxMessageBox.h"
+#include "CWnd.h"
+#include "FrameworkPrompts.h"
 
 namespace {
 

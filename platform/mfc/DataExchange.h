@@ -4,8 +4,8 @@
 // A DDV_ function checks the member just exchanged; it must follow that DDX_ call.
 // A refusal shows the framework's prompt and fails the exchange (CDataExchange::Fail).
 
-#include "platform/mfc/CDataExchange.h"
-#include "platform/mfc/CString.h"
+#include "CDataExchange.h"
+#include "CString.h"
 
 class CWnd;
 

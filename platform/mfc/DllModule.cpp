@@ -2,9 +2,9 @@
 // plug-in): the module's own state, AfxGetStaticModuleState, and the entry point that the
 // platform calls when it loads and unloads the module.
 
-#include "platform/mfc/AfxModuleState.h"
-#include "platform/mfc/CWinApp.h"
-#include "platform/win32/WinBase.h"
+#include "AfxModuleState.h"
+#include "CWinApp.h"
+#include "../win32/WinBase.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/terminal/CellGrid.h"
+#include "CellGrid.h"
 
 #include <algorithm>
 

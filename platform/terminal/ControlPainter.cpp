@@ -1,9 +1,9 @@
-#include "platform/terminal/ControlPainter.h"
+#include "ControlPainter.h"
 
 #include <algorithm>
 
-#include "platform/driver/WindowQueries.h"
-#include "platform/win32/WindowManager.h"
+#include "../driver/WindowQueries.h"
+#include "../win32/WindowManager.h"
 
 namespace terminal {
 

@@ -4,10 +4,10 @@
 // with their current item and an arrow, group boxes as frames with their caption, push
 // buttons in brackets (the default one in angle brackets).
 
-#include "platform/terminal/CellGrid.h"
-#include "platform/terminal/DialogLayout.h"
-#include "platform/terminal/LabelText.h"
-#include "platform/terminal/ViewState.h"
+#include "CellGrid.h"
+#include "DialogLayout.h"
+#include "LabelText.h"
+#include "ViewState.h"
 
 namespace terminal {
 

@@ -1,4 +1,4 @@
-#include "platform/terminal/CursesScreen.h"
+#include "CursesScreen.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 #include <ncursesw/curses.h>
 #include <ncursesw/term.h>
 
-#include "platform/terminal/LabelText.h"
+#include "LabelText.h"
 
 namespace terminal {
 

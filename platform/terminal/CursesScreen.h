@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/terminal/Screen.h"
+#include "Screen.h"
 
 namespace terminal {
 

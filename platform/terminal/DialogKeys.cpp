@@ -1,14 +1,14 @@
-#include "platform/terminal/DialogKeys.h"
+#include "DialogKeys.h"
 
 #include <algorithm>
 
-#include "platform/driver/Keyboard.h"
-#include "platform/driver/WindowQueries.h"
-#include "platform/terminal/DialogRenderer.h"
-#include "platform/terminal/LabelText.h"
-#include "platform/win32/ComboBoxControl.h"
-#include "platform/win32/DialogNavigation.h"
-#include "platform/win32/FrontEnd.h"
+#include "../driver/Keyboard.h"
+#include "../driver/WindowQueries.h"
+#include "DialogRenderer.h"
+#include "LabelText.h"
+#include "../win32/ComboBoxControl.h"
+#include "../win32/DialogNavigation.h"
+#include "../win32/FrontEnd.h"
 
 namespace terminal {
 

@@ -6,9 +6,9 @@
 // alone where the focus takes no text) for mnemonics, the arrows, F4 and Alt+Down on
 // drop-down lists, the editing keys in edits; clicks on controls, tabs and list items.
 
-#include "platform/terminal/DialogLayout.h"
-#include "platform/terminal/Input.h"
-#include "platform/terminal/ViewState.h"
+#include "DialogLayout.h"
+#include "Input.h"
+#include "ViewState.h"
 
 namespace terminal {
 

@@ -1,10 +1,10 @@
-#include "platform/terminal/DialogLayout.h"
+#include "DialogLayout.h"
 
 #include <algorithm>
 
-#include "platform/driver/WindowQueries.h"
-#include "platform/terminal/CellGrid.h"
-#include "platform/terminal/LabelText.h"
+#include "../driver/WindowQueries.h"
+#include "CellGrid.h"
+#include "LabelText.h"
 
 namespace terminal {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/WinUser.h"
+#include "../win32/WinUser.h"
 
 namespace terminal {
 

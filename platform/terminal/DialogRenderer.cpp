@@ -1,11 +1,11 @@
-#include "platform/terminal/DialogRenderer.h"
+#include "DialogRenderer.h"
 
 #include <algorithm>
 
-#include "platform/driver/WindowQueries.h"
-#include "platform/terminal/ControlPainter.h"
-#include "platform/terminal/LabelText.h"
-#include "platform/win32/ButtonControl.h"
+#include "../driver/WindowQueries.h"
+#include "ControlPainter.h"
+#include "LabelText.h"
+#include "../win32/ButtonControl.h"
 
 namespace terminal {
 

@@ -6,9 +6,9 @@
 
 #include <optional>
 
-#include "platform/terminal/CellGrid.h"
-#include "platform/terminal/DialogLayout.h"
-#include "platform/terminal/ViewState.h"
+#include "CellGrid.h"
+#include "DialogLayout.h"
+#include "ViewState.h"
 
 namespace terminal {
 

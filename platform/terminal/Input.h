@@ -2,7 +2,7 @@
 // One thing a person does at the terminal: a key, a typed character, a click, or the
 // terminal changing size or going away.
 
-#include "platform/terminal/CellGrid.h"
+#include "CellGrid.h"
 
 namespace terminal {
 

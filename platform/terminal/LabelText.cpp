@@ -1,6 +1,6 @@
-#include "platform/terminal/LabelText.h"
+#include "LabelText.h"
 
-#include "platform/win32/TextConversion.h"
+#include "../win32/TextConversion.h"
 
 namespace terminal {
 

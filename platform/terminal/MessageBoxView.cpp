@@ -1,8 +1,8 @@
-#include "platform/terminal/MessageBoxView.h"
+#include "MessageBoxView.h"
 
 #include <algorithm>
 
-#include "platform/terminal/LabelText.h"
+#include "LabelText.h"
 
 namespace terminal {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/terminal/CellGrid.h"
+#include "CellGrid.h"
 
 namespace terminal {
 

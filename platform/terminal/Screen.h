@@ -2,8 +2,8 @@
 // What the terminal front end draws on and reads from: a real terminal (CursesScreen) or, in
 // tests, a virtual one.
 
-#include "platform/terminal/CellGrid.h"
-#include "platform/terminal/Input.h"
+#include "CellGrid.h"
+#include "Input.h"
 
 namespace terminal {
 

@@ -1,10 +1,10 @@
-#include "platform/terminal/TerminalFrontEnd.h"
+#include "TerminalFrontEnd.h"
 
 #include <algorithm>
 
-#include "platform/driver/Keyboard.h"
-#include "platform/terminal/DialogKeys.h"
-#include "platform/terminal/DialogRenderer.h"
+#include "../driver/Keyboard.h"
+#include "DialogKeys.h"
+#include "DialogRenderer.h"
 
 namespace terminal {
 

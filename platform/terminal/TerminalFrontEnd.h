@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/terminal/CellGrid.h"
-#include "platform/terminal/DialogLayout.h"
-#include "platform/terminal/MessageBoxView.h"
-#include "platform/terminal/Screen.h"
-#include "platform/terminal/ViewState.h"
-#include "platform/win32/FrontEnd.h"
+#include "CellGrid.h"
+#include "DialogLayout.h"
+#include "MessageBoxView.h"
+#include "Screen.h"
+#include "ViewState.h"
+#include "../win32/FrontEnd.h"
 
 namespace terminal {
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "platform/win32/WinTypes.h"
+#include "../win32/WinTypes.h"
 
 namespace terminal {
 

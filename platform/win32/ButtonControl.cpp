@@ -1,7 +1,7 @@
-#include "platform/win32/ButtonControl.h"
+#include "ButtonControl.h"
 
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 namespace platform {
 

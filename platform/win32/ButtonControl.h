@@ -1,7 +1,7 @@
 #pragma once
 // The "Button" class: push buttons, the default push button, check boxes and group boxes.
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

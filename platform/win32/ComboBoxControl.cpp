@@ -1,10 +1,10 @@
-#include "platform/win32/ComboBoxControl.h"
+#include "ComboBoxControl.h"
 
 #include <algorithm>
 
-#include "platform/win32/TextConversion.h"
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "TextConversion.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 // The "ComboBox" class as the dialogs use it: a list of strings with one selected item whose
 // text is the window text. A pick by the user notifies CBN_SELCHANGE; CB_SETCURSEL does not.
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

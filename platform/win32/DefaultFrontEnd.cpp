@@ -1,9 +1,9 @@
-#include "platform/win32/DefaultFrontEnd.h"
+#include "DefaultFrontEnd.h"
 
 #include <cstdio>
 
-#include "platform/win32/TextConversion.h"
-#include "platform/win32/WinUser.h"
+#include "TextConversion.h"
+#include "WinUser.h"
 
 namespace platform {
 

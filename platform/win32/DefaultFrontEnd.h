@@ -2,7 +2,7 @@
 // The front end in use when no other is installed: nobody is there to answer, so a modal
 // dialog ends at once as cancelled and a message box is printed and taken as read.
 
-#include "platform/win32/FrontEnd.h"
+#include "FrontEnd.h"
 
 namespace platform {
 

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/win32/DialogNavigation.h"
-#include "platform/win32/DialogTemplate.h"
-#include "platform/win32/FrontEnd.h"
-#include "platform/win32/WinBase.h"
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "DialogNavigation.h"
+#include "DialogTemplate.h"
+#include "FrontEnd.h"
+#include "WinBase.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 using platform::DialogTemplate;
 using platform::FindWindowObject;

@@ -1,10 +1,10 @@
 // The dialog manager: the dialog class's window procedure, keyboard navigation, the default
 // button, and ending a dialog.
 
-#include "platform/win32/ButtonControl.h"
-#include "platform/win32/DialogNavigation.h"
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "ButtonControl.h"
+#include "DialogNavigation.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 using platform::FindWindowObject;
 using platform::WindowPtr;

@@ -1,6 +1,6 @@
-#include "platform/win32/DialogNavigation.h"
+#include "DialogNavigation.h"
 
-#include "platform/win32/WindowManager.h"
+#include "WindowManager.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include "platform/win32/DialogTemplate.h"
+#include "DialogTemplate.h"
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

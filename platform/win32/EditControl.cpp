@@ -1,9 +1,9 @@
-#include "platform/win32/EditControl.h"
+#include "EditControl.h"
 
 #include <algorithm>
 
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

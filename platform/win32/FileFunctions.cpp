@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/win32/TextConversion.h"
-#include "platform/win32/WinBase.h"
+#include "TextConversion.h"
+#include "WinBase.h"
 
 DWORD GetFileAttributesW(LPCWSTR path) {
   if (path == nullptr || *path == 0) return INVALID_FILE_ATTRIBUTES;

@@ -1,8 +1,8 @@
 // Keyboard focus, the foreground window and the key state.
 
-#include "platform/win32/FrontEnd.h"
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "FrontEnd.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 using platform::WindowManager;
 

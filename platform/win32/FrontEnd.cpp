@@ -1,7 +1,7 @@
-#include "platform/win32/FrontEnd.h"
+#include "FrontEnd.h"
 
-#include "platform/win32/DefaultFrontEnd.h"
-#include "platform/win32/WindowManager.h"
+#include "DefaultFrontEnd.h"
+#include "WindowManager.h"
 
 namespace platform {
 

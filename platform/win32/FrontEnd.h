@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/WinTypes.h"
+#include "WinTypes.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // Sending and posting messages, the posted-message queue, and message boxes.
 
-#include "platform/win32/FrontEnd.h"
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "FrontEnd.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 using platform::FindWindowObject;
 using platform::WindowManager;

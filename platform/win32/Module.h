@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32/ResourceTable.h"
+#include "ResourceTable.h"
 
 namespace platform {
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/win32/ModuleTable.h"
-#include "platform/win32/Modules.h"
-#include "platform/win32/TextConversion.h"
-#include "platform/win32/WinBase.h"
+#include "ModuleTable.h"
+#include "Modules.h"
+#include "TextConversion.h"
+#include "WinBase.h"
 
 using platform::Module;
 using platform::ModuleTable;

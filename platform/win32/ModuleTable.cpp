@@ -1,4 +1,4 @@
-#include "platform/win32/ModuleTable.h"
+#include "ModuleTable.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "platform/win32/TextConversion.h"
+#include "TextConversion.h"
 
 namespace platform {
 

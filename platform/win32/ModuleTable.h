@@ -5,7 +5,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "platform/win32/Module.h"
+#include "Module.h"
 
 namespace platform {
 

@@ -9,7 +9,7 @@
 // The handle is the one LoadLibraryW returns for the same module, and the resource functions
 // accept it. A module first found this way stays loaded for the life of the process.
 
-#include "platform/win32/WinTypes.h"
+#include "WinTypes.h"
 
 namespace platform {
 

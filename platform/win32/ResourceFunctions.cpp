@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/ModuleTable.h"
-#include "platform/win32/WinBase.h"
+#include "ModuleTable.h"
+#include "WinBase.h"
 
 using platform::ModuleTable;
 using platform::ResourceEntry;

@@ -1,6 +1,6 @@
-#include "platform/win32/ResourceTable.h"
+#include "ResourceTable.h"
 
-#include "platform/win32/TextConversion.h"
+#include "TextConversion.h"
 
 namespace platform {
 

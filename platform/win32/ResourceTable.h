@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/WinTypes.h"
+#include "WinTypes.h"
 
 namespace platform {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/TabControl.h"
+#include "TabControl.h"
 
 #include <algorithm>
 
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 // the parent first (TCN_SELCHANGING through WM_NOTIFY; a non-zero answer keeps the current
 // tab), then tells it (TCN_SELCHANGE); TCM_SETCURSEL switches without asking.
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/TextConversion.h"
+#include "TextConversion.h"
 
 namespace platform {
 

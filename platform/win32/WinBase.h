@@ -1,7 +1,7 @@
 #pragma once
 // Modules, resources and the file-system queries of the platform.
 
-#include "platform/win32/WinTypes.h"
+#include "WinTypes.h"
 
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1

@@ -4,7 +4,7 @@
 // subset the product uses. Coordinates are dialog units: a dialog template's
 // positions are the windows' positions, with no pixel mapping.
 
-#include "platform/win32/WinTypes.h"
+#include "WinTypes.h"
 
 // Messages
 #define WM_NULL 0x0000

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 using platform::FindWindowObject;
 using platform::WindowManager;

@@ -1,10 +1,10 @@
-#include "platform/win32/WindowManager.h"
+#include "WindowManager.h"
 
-#include "platform/win32/ButtonControl.h"
-#include "platform/win32/ComboBoxControl.h"
-#include "platform/win32/EditControl.h"
-#include "platform/win32/TabControl.h"
-#include "platform/win32/TextConversion.h"
+#include "ButtonControl.h"
+#include "ComboBoxControl.h"
+#include "EditControl.h"
+#include "TabControl.h"
+#include "TextConversion.h"
 
 namespace platform {
 

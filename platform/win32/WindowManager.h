@@ -9,7 +9,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/win32/Window.h"
+#include "Window.h"
 
 namespace platform {
 

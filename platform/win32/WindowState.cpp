@@ -1,8 +1,8 @@
 // Enabled, visible and checked state, with the focus moves that Windows makes when the
 // window that has the focus is disabled or hidden.
 
-#include "platform/win32/WindowManager.h"
-#include "platform/win32/WindowTree.h"
+#include "WindowManager.h"
+#include "WindowTree.h"
 
 using platform::FindWindowObject;
 using platform::WindowManager;

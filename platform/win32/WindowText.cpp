@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "platform/win32/WindowManager.h"
+#include "WindowManager.h"
 
 int GetWindowTextW(HWND hwnd, LPWSTR buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return 0;

@@ -1,6 +1,6 @@
-#include "platform/win32/WindowTree.h"
+#include "WindowTree.h"
 
-#include "platform/win32/WindowManager.h"
+#include "WindowManager.h"
 
 namespace platform {
 

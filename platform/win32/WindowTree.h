@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/WinUser.h"
+#include "WinUser.h"
 
 namespace platform {
 

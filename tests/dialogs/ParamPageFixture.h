@@ -12,7 +12,7 @@
 
 #include "hostsim/TempProject.h"
 #include "platform/driver/UserTest.h"
-#include "platform/mfc/afxwin.h"
+#include <afxdlgs.h>
 
 namespace params_test {
 

@@ -7,7 +7,7 @@
 #include "platform/mfc/CUserException.h"
 #include "platform/mfc/DataExchange.h"
 #include "platform/mfc/CWnd.h"
-#include "platform/win32/Windows.h"
+#include <windows.h>
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "platform/mfc/afxwin.h"
+#include <afxdlgs.h>
 #include "tests/platform/driver/resources/DriverResource.h"
 
 class CFormDialog : public CDialog {

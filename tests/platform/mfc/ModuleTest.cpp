@@ -1,5 +1,5 @@
 #include "platform/driver/UserTest.h"
-#include "platform/mfc/afxwin.h"
+#include <afxdlgs.h>
 
 namespace {
 

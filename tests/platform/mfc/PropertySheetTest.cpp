@@ -1,4 +1,4 @@
-#include "platform/bcg/bcg.h"
+#include <BCGCBProInc.h>
 #include "platform/driver/UserTest.h"
 #include "tests/platform/mfc/TestDialogs.h"
 

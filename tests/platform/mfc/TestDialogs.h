@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/mfc/afxwin.h"
+#include <afxdlgs.h>
 #include "tests/platform/mfc/resources/TestResource.h"
 
 // Members exchanged in this order: int, int in 1..255, real, text of at most 7, check box,

@@ -1,7 +1,7 @@
 // A module built on the framework, as the plug-in is: its application object announces its
 // start and end; its exports switch to its module state.
 
-#include "platform/bcg/bcg.h"
+#include <BCGCBProInc.h>
 #include "tests/platform/mfc/resources/TestResource.h"
 
 namespace {

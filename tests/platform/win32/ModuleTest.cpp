@@ -5,7 +5,7 @@
 
 #include "platform/win32/Modules.h"
 #include "platform/win32/TextConversion.h"
-#include "platform/win32/Windows.h"
+#include <windows.h>
 #include "resources/TestIds.h"
 
 namespace {

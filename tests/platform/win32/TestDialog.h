@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/win32/FrontEnd.h"
-#include "platform/win32/Windows.h"
+#include <windows.h>
 
 namespace testing_win32 {
 

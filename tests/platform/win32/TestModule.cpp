@@ -2,7 +2,7 @@
 // (which exports RecordModuleEvent) and tells its own handle.
 
 #include "platform/win32/Modules.h"
-#include "platform/win32/Windows.h"
+#include <windows.h>
 
 extern "C" BOOL RecordModuleEvent(HINSTANCE module, DWORD reason);
 

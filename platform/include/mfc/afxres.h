@@ -1,7 +1,7 @@
 // What the resource scripts need beyond the product's own ids: the standard
 // window, dialog and control style bits, the standard control ids and the
 // resource type of combo-box initial data, with their Windows values. Only the
-// resource scripts include this; code takes the same names from the platform.
+// resource scripts include this; code takes the same names from <windows.h>.
 #pragma once
 
 #define IDOK                1
