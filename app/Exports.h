@@ -1,9 +1,10 @@
 #pragma once
 // The functions a host calls by name: C linkage, UTF-16 strings, caller-cleaned stack.
 
+#include <afxwin.h>
 #include <windows.h>
 
-#define TAGPROPERTIES_API __attribute__((visibility("default")))
+#define TAGPROPERTIES_API AFX_API_EXPORT
 
 extern "C" {
 

@@ -44,12 +44,12 @@ bool DiagnosticLog::OpenFile(const std::string& path) {
 
 void DiagnosticLog::Close() { spdlog::drop(kLoggerName); }
 
-void DiagnosticLog::Error(const char* function, std::string_view message, const char* file, int line) {
+void DiagnosticLog::Error(const char* function, std::string_view message, std::source_location caller) {
   const std::shared_ptr<spdlog::logger> logger = spdlog::get(kLoggerName);
   if (!logger) {
     return;
   }
-  logger->log(spdlog::source_loc{file, line, function},
+  logger->log(spdlog::source_loc{caller.file_name(), static_cast<int>(caller.line()), function},
               spdlog::level::err, message);
 }
 

@@ -3,6 +3,7 @@
 // it does, every line is dropped. The logger lives in spdlog's registry, which
 // the host program and the plug-in share.
 
+#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,8 @@ class DiagnosticLog {
 
   // `function` is the qualified name the line carries, e.g. "helper::FileFunctions::ReadFile";
   // the source file and line are the caller's.
-  static void Error(const char* function, std::string_view message, const char* file = __builtin_FILE(),
-                    int line = __builtin_LINE());
+  static void Error(const char* function, std::string_view message,
+                    std::source_location caller = std::source_location::current());
 
   // For log text only: a lone surrogate becomes U+FFFD.
   static std::string ToUtf8(std::u16string_view text);

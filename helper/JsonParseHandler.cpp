@@ -1,6 +1,7 @@
 #include "JsonParseHandler.h"
 
 #include <charconv>
+#include <cstdint>
 #include <limits>
 #include <memory>
 #include <string>
@@ -11,10 +12,10 @@ namespace {
 
 // The power of ten of the number's first significant digit; the text is a
 // valid JSON number that is not zero.
-long DecimalMagnitude(std::string_view text) {
-  long digits = 0;
-  long point = -1;
-  long firstSignificant = -1;
+std::int64_t DecimalMagnitude(std::string_view text) {
+  std::int64_t digits = 0;
+  std::int64_t point = -1;
+  std::int64_t firstSignificant = -1;
   std::size_t i = text[0] == '-' ? 1 : 0;
   for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
     if (text[i] == '.') {
@@ -26,11 +27,11 @@ long DecimalMagnitude(std::string_view text) {
     }
     ++digits;
   }
-  long exponent = 0;
+  std::int64_t exponent = 0;
   if (i < text.size()) {
     const std::size_t start = text[i + 1] == '+' ? i + 2 : i + 1;
     // Beyond this the answer no longer changes.
-    constexpr long kLimit = 1L << 40;
+    constexpr std::int64_t kLimit = std::int64_t{1} << 40;
     for (std::size_t k = start + (text[start] == '-' ? 1 : 0); k < text.size() && exponent < kLimit; ++k) {
       exponent = exponent * 10 + (text[k] - '0');
     }

@@ -16,3 +16,6 @@
 #include "../../mfc/CWinApp.h"
 #include "../../mfc/CWnd.h"
 #include "../../mfc/DataExchange.h"
+
+// What a module exports; __declspec(dllexport) on Windows.
+#define AFX_API_EXPORT __attribute__((visibility("default")))
