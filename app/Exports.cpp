@@ -24,8 +24,6 @@ namespace {
 // The host's OEM id under which the sheet offers the platform-integration page.
 constexpr int kIntegrationCompanyId = 81;
 
-enum BaseType : DWORD { kBoolean = 0, kInteger = 1, kReal = 2, kString = 3 };
-
 CWnd* ThreadMainWindow() {
   CWinThread* thread = AfxGetThread();
   return thread != nullptr ? thread->GetMainWnd() : nullptr;
@@ -109,22 +107,22 @@ BOOL DBTagProperties(LPCWSTR tagName) {
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
   bool alarms = record->Get<VarRecord::NoAlarmsPage>() == 0;
   switch (record->Get<VarRecord::BaseType>()) {
-    case kBoolean:
+    case kTypeBoolean:
       sheet.AddPage(&boolParam);
       if (alarms) {
         sheet.AddPage(&boolAlarms);
       }
       sheet.AddPage(&boolHistory);
       break;
-    case kInteger:
-    case kReal:
+    case kTypeInteger:
+    case kTypeReal:
       sheet.AddPage(&numParam);
       if (alarms) {
         sheet.AddPage(&numAlarms);
       }
       sheet.AddPage(&numHistory);
       break;
-    case kString:
+    case kTypeString:
       sheet.AddPage(&strParam);
       sheet.AddPage(&boolHistory);
       break;

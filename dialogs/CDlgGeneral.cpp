@@ -2,15 +2,15 @@
 
 #include <Orvik.h>
 #include <afxwin.h>
+#include <iterator>
 #include <tchar.h>
 
 namespace {
 
 // Indexed by type code: the first four items of the Type list.
 constexpr UINT kBaseTypeNames[] = {IDS_TYPE_BOOLEAN, IDS_TYPE_INTEGER, IDS_TYPE_REAL, IDS_TYPE_STRING};
-constexpr int kBaseTypeCount = 4;
-// Class n stands at list index n + 3 and has type code n + 3.
-constexpr int kClassOffset = 3;
+static_assert(std::size(kBaseTypeNames) == kTypeBaseCount);
+// Class n stands at list index n + 3 and has its type code.
 constexpr int kClassNameCapacity = 256;
 constexpr int kDescriptionMaxChars = 128;
 constexpr int kTagListScope = 1;
@@ -39,9 +39,15 @@ END_MESSAGE_MAP()
 void CDlgGeneral::DoDataExchange(CDataExchange* pDX) {
   CQELDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_TYPE, m_cbType);
+  DDX_Control(pDX, IDC_SCOPE, m_cbScope);
+  DDX_Control(pDX, IDC_TAGNAME, m_edTagName);
+  DDX_Control(pDX, IDC_SIZE, m_edSize);
+  DDX_Control(pDX, IDC_DESCRIPTION, m_edDescription);
   DDX_Text(pDX, IDC_SIZE, m_nSize);
   DDX_Text(pDX, IDC_TAGNAME, m_strTagName);
   DDX_CBIndex(pDX, IDC_SCOPE, m_nScope);
+  // The size's range is checked after the scope is exchanged: a size out of range leaves the
+  // focus on Scope, the control exchanged last, as the dialog requires.
   DDV_MinMaxInt(pDX, m_nSize, 0, OVGetMaxArray());
   DDX_Text(pDX, IDC_DESCRIPTION, m_strDescription);
   DDV_MaxChars(pDX, m_strDescription, kDescriptionMaxChars);
@@ -59,9 +65,9 @@ BOOL CDlgGeneral::OnInitDialog() {
     WCHAR name[kClassNameCapacity] = {};
     DBClassGetNameSecure(n, name, kClassNameCapacity);
     m_cbType.AddString(name);
-    if (m_strTypeName.CompareNoCase(name) == 0) classIndex = n + kClassOffset;
+    if (m_strTypeName.CompareNoCase(name) == 0) classIndex = n + kTypeClassOffset;
   }
-  m_cbType.SetCurSel(m_nTypeCode >= 0 && m_nTypeCode < kBaseTypeCount ? m_nTypeCode : classIndex);
+  m_cbType.SetCurSel(m_nTypeCode >= 0 && m_nTypeCode < kTypeBaseCount ? m_nTypeCode : classIndex);
 
   // The definition of a tag that comes from the SCP source, or that the platform integration has
   // already created, belongs there; only a description of the latter may still change here.
@@ -74,17 +80,13 @@ BOOL CDlgGeneral::OnInitDialog() {
   const BOOL definable = notFromScp && notCreated && userTag;
 
   m_cbType.EnableWindow(definable);
-  GetDlgItem(IDC_DESCRIPTION)->EnableWindow(notFromScp && userTag);
-  GetDlgItem(IDC_SIZE)->EnableWindow(OVGetMaxArray() != 0 && definable);
-  GetDlgItem(IDC_TAGNAME)->SendMessage(EM_SETREADONLY, !definable);
-  CWnd* scope = GetDlgItem(IDC_SCOPE);
-  scope->EnableWindow(definable);
+  m_edDescription.EnableWindow(notFromScp && userTag);
+  m_edSize.EnableWindow(OVGetMaxArray() != 0 && definable);
+  m_edTagName.SetReadOnly(!definable);
+  m_cbScope.EnableWindow(definable);
 
-  for (UINT id : {IDS_SCOPE_LOCAL, IDS_SCOPE_SERVER}) {
-    const CString text = LoadText(id);
-    scope->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.GetString()));
-  }
-  scope->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(m_nScope));
+  for (UINT id : {IDS_SCOPE_LOCAL, IDS_SCOPE_SERVER}) m_cbScope.AddString(LoadText(id));
+  m_cbScope.SetCurSel(m_nScope);
   return TRUE;
 }
 
@@ -126,12 +128,12 @@ int CDlgGeneral::SelectedTypeCode() {
   const int selected = m_cbType.GetCurSel();
   if (selected != CB_ERR) m_cbType.GetLBText(selected, text);
   if (text.IsEmpty()) return 0;
-  for (int code = 0; code < kBaseTypeCount; ++code) {
+  for (int code = 0; code < kTypeBaseCount; ++code) {
     if (text.CompareNoCase(LoadText(kBaseTypeNames[code])) == 0) return code;
   }
   m_strTypeName = text;
   int classNumber = 0;
   DBClassFindName(m_strTypeName, &classNumber);
   // A class the host no longer finds by this name falls back to the first class.
-  return classNumber != 0 ? classNumber + kClassOffset : kBaseTypeCount;
+  return classNumber != 0 ? classNumber + kTypeClassOffset : kTypeBaseCount;
 }

@@ -16,11 +16,15 @@ class CDlgGeneral : public CQELDialog {
   enum { IDD = IDD_GENERAL };
 
   CBCGPComboBox m_cbType;
+  CComboBox m_cbScope;
+  CEdit m_edTagName;
+  CEdit m_edSize;
+  CEdit m_edDescription;
   CString m_strDescription;
   int m_nSize;
   CString m_strTagName;
   int m_nScope;
-  // As read at open: 0 Boolean, 1 Integer, 2 Real, 3 String, class number + 3.
+  // As read at open: a TagTypeCode, class number + kTypeClassOffset for a class.
   int m_nTypeCode;
   // As read at open (the class name of a class-typed tag); on OK the selected class name.
   CString m_strTypeName;

@@ -21,6 +21,15 @@ CDlgHstBase::CDlgHstBase(UINT templateId, LPCWSTR tagName, int elementIndexField
 
 CDlgHstBase::~CDlgHstBase() = default;
 
+BEGIN_MESSAGE_MAP(CDlgHstBase, CQELPropertyPage)
+  ON_EN_CHANGE(IDC_HST_ARRAY_INDEX, &CDlgHstBase::OnArrayIndexChange)
+END_MESSAGE_MAP()
+
+void CDlgHstBase::DoDataExchange(CDataExchange* pDX) {
+  CQELPropertyPage::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_HST_ARRAY_INDEX, m_edArrayIndex);
+}
+
 BOOL CDlgHstBase::ShowFirstElement(const VarRef& ref) {
   if (ref.tagNumber <= OVGetInternalCount())
     DisableAllChildControls(m_hWnd);
@@ -28,7 +37,7 @@ BOOL CDlgHstBase::ShowFirstElement(const VarRef& ref) {
     m_nArrayIndex = -m_nElementIndexField;
   } else {
     m_nArrayIndex = 0;
-    GetDlgItem(IDC_HST_ARRAY_INDEX)->ShowWindow(SW_HIDE);
+    m_edArrayIndex.ShowWindow(SW_HIDE);
     GetDlgItem(IDC_ARRAY_INDEX_LABEL)->ShowWindow(SW_HIDE);
   }
   LoadHistoryConfig();
@@ -76,7 +85,7 @@ void CDlgHstBase::OnOK() {
 void CDlgHstBase::OnArrayIndexChange() {
   // An emptied field is the user on the way to a new index, not a request for element 0.
   CString text;
-  GetDlgItem(IDC_HST_ARRAY_INDEX)->GetWindowText(text);
+  m_edArrayIndex.GetWindowText(text);
   if (text.IsEmpty())
     return;
   if (SaveHistoryConfig())

@@ -25,6 +25,9 @@ class CDlgHstBase : public CQELPropertyPage {
   // sheet's reference addressed (or the Array Index field hidden on a scalar), then its settings.
   BOOL ShowFirstElement(const VarRef& ref);
 
+  DECLARE_MESSAGE_MAP()
+
+  void DoDataExchange(CDataExchange* pDX) override;
   void OnOK() override;
   void OnArrayIndexChange();
 
@@ -38,6 +41,7 @@ class CDlgHstBase : public CQELPropertyPage {
   CString m_strTagName;
   int m_nArraySize;
   int m_nElementIndexField;
+  CEdit m_edArrayIndex;
 
  private:
   bool IsElement(int index) const;

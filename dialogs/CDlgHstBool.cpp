@@ -7,10 +7,6 @@ CDlgHstBool::CDlgHstBool(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent
 
 CDlgHstBool::~CDlgHstBool() = default;
 
-BEGIN_MESSAGE_MAP(CDlgHstBool, CDlgHstBase)
-  ON_EN_CHANGE(IDC_HST_ARRAY_INDEX, &CDlgHstBool::OnArrayIndexChange)
-END_MESSAGE_MAP()
-
 void CDlgHstBool::DoDataExchange(CDataExchange* pDX) {
   CDlgHstBase::DoDataExchange(pDX);
   DDX_Text(pDX, IDC_HISTORY_GROUP, m_nHistoryGroup);

@@ -11,6 +11,4 @@ class CDlgHstBool : public CDlgHstBase {
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
-
-  DECLARE_MESSAGE_MAP()
 };

@@ -7,10 +7,6 @@ CDlgHstNum::CDlgHstNum(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/
 
 CDlgHstNum::~CDlgHstNum() = default;
 
-BEGIN_MESSAGE_MAP(CDlgHstNum, CDlgHstBase)
-  ON_EN_CHANGE(IDC_HST_ARRAY_INDEX, &CDlgHstNum::OnArrayIndexChange)
-END_MESSAGE_MAP()
-
 void CDlgHstNum::DoDataExchange(CDataExchange* pDX) {
   CDlgHstBase::DoDataExchange(pDX);
   DDX_Text(pDX, IDC_LOG_DEAD_BAND, m_dLogDeadBand);

@@ -14,7 +14,5 @@ class CDlgHstNum : public CDlgHstBase {
   void LoadElementFields(const VarRecord& record) override;
   void SaveElementFields(VarRecord& record) const override;
 
-  DECLARE_MESSAGE_MAP()
-
   double m_dLogDeadBand;
 };

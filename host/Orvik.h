@@ -10,6 +10,7 @@
 #include "HostCall.h"
 #include "ParamRecord.h"
 #include "TagDefRecord.h"
+#include "TagTypeCode.h"
 #include "VarRecord.h"
 #include "VarRef.h"
 

@@ -14,7 +14,8 @@
 namespace hostsim {
 namespace {
 
-constexpr int kBoolean = 0, kInteger = 1, kReal = 2, kString = 3, kPump = 4;
+constexpr int kBoolean = kTypeBoolean, kInteger = kTypeInteger, kReal = kTypeReal, kString = kTypeString;
+constexpr int kPump = 1 + kTypeClassOffset;
 
 Element& At(Tag& tag, int element = 0, DWORD member = 0) { return *tag.VariableAt(member)->ElementAt(element); }
 

@@ -1,11 +1,12 @@
 #pragma once
-// A tag of the database. Type codes: 0 Boolean, 1 Integer, 2 Real, 3 String, class number + 3 for a
-// class-typed tag, whose members are variables of their own (member 1 is the class's first member).
+// A tag of the database. Its type is a TagTypeCode: a base type, or class number + kTypeClassOffset
+// for a class-typed tag, whose members are variables of their own (member 1 is the class's first member).
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "host/TagTypeCode.h"
 #include "hostsim/Variable.h"
 #include "platform/win32/WinTypes.h"
 
@@ -13,8 +14,6 @@ namespace hostsim {
 
 // Where a tag comes from; tag numbers run through system tags, then SoftPLC tags, then user tags.
 enum class TagKind { System = 0, SoftPLC = 1, User = 2 };
-
-constexpr int kFirstClassType = 4;
 
 struct Tag {
   WORD number = 0;
@@ -31,8 +30,8 @@ struct Tag {
   std::unique_ptr<Variable> self;
   std::vector<std::unique_ptr<Variable>> members;
 
-  bool IsClassTyped() const { return type >= kFirstClassType; }
-  int ClassNumber() const { return IsClassTyped() ? type - 3 : 0; }
+  bool IsClassTyped() const { return type >= kTypeBaseCount; }
+  int ClassNumber() const { return IsClassTyped() ? type - kTypeClassOffset : 0; }
   int Size() const { return size; }
   // Member 0 is the tag itself; null for a member the tag does not have, or before loading.
   Variable* VariableAt(DWORD member) const;
