@@ -1,6 +1,7 @@
 #include "CDialog.h"
 
 #include "AfxModuleState.h"
+#include "../win32/LittleEndianReader.h"
 #include "../win32/WinBase.h"
 
 namespace {
@@ -65,18 +66,15 @@ void CDialog::ExecuteDlgInit() {
   if (!resource) return;
   const BYTE* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
   DWORD size = ::SizeofResource(module, resource);
-  auto word = [&](DWORD at) { return static_cast<WORD>(data[at] | data[at + 1] << 8); };
-  for (DWORD at = 0; data && at + 8 <= size;) {
-    WORD control = word(at);
-    if (control == 0) break;
-    WORD message = word(at + 2);
-    DWORD length = word(at + 4) | static_cast<DWORD>(word(at + 6)) << 16;
-    at += 8;
-    if (at + length > size) break;
+  platform::LittleEndianReader reader(data, size);
+  WORD control = 0, message = 0;
+  DWORD length = 0;
+  while (reader.Word(control) && control != 0 && reader.Word(message) && reader.Dword(length)) {
+    const BYTE* text = reader.Here();
+    if (!reader.Skip(length)) break;
     if (message == kDlgInitAddString || message == CB_ADDSTRING) {
-      CString text = FromCp1252(data + at, length);
-      ::SendDlgItemMessageW(m_hWnd, control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.GetString()));
+      CString item = FromCp1252(text, length);
+      ::SendDlgItemMessageW(m_hWnd, control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.GetString()));
     }
-    at += length;
   }
 }

@@ -1,58 +1,34 @@
 #include "CDialogTemplate.h"
 
+#include <string>
+
+#include "../win32/LittleEndianReader.h"
 #include "../win32/WinBase.h"
-
-namespace {
-
-// Reads the template's little-endian words within its size.
-class Reader {
- public:
-  Reader(const BYTE* data, DWORD size) : m_data(data), m_size(size) {}
-  bool Word(WORD& value) {
-    if (m_at + 2 > m_size) return false;
-    value = static_cast<WORD>(m_data[m_at] | m_data[m_at + 1] << 8);
-    m_at += 2;
-    return true;
-  }
-  void Skip(DWORD bytes) { m_at += bytes; }
-  // A name or ordinal: 0x0000 none, 0xFFFF and an ordinal, else a zero-terminated string.
-  bool NameOrOrdinal(CString* text) {
-    WORD first;
-    if (!Word(first)) return false;
-    if (first == 0xFFFF) return Word(first);
-    for (WORD ch = first; ch != 0;) {
-      if (text) *text += static_cast<WCHAR>(ch);
-      if (!Word(ch)) return false;
-    }
-    return true;
-  }
-
- private:
-  const BYTE* m_data;
-  DWORD m_size;
-  DWORD m_at = 0;
-};
-
-}  // namespace
 
 bool CDialogTemplate::ReadHeader(HINSTANCE module, UINT nID, Header& header) {
   HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(nID), RT_DIALOG);
   if (!resource) return false;
   const BYTE* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
   if (!data) return false;
-  Reader reader(data, ::SizeofResource(module, resource));
+  platform::LittleEndianReader reader(data, ::SizeofResource(module, resource));
   WORD version, signature;
   if (!reader.Word(version) || !reader.Word(signature)) return false;
   bool extended = version == 1 && signature == 0xFFFF;
   // DIALOGEX: help id, extended style, style; DIALOG: the rest of style, extended style.
-  reader.Skip(extended ? 12 : 4);
   WORD count, x, y, cx, cy;
-  if (!reader.Word(count) || !reader.Word(x) || !reader.Word(y) || !reader.Word(cx) || !reader.Word(cy))
+  if (!reader.Skip(extended ? 12 : 4) || !reader.Word(count) || !reader.Word(x) || !reader.Word(y) ||
+      !reader.Word(cx) || !reader.Word(cy))
     return false;
   header.cx = static_cast<short>(cx);
   header.cy = static_cast<short>(cy);
   header.caption.Empty();
-  return reader.NameOrOrdinal(nullptr) && reader.NameOrOrdinal(nullptr) && reader.NameOrOrdinal(&header.caption);
+  std::u16string menu, className, caption;
+  WORD ordinal;
+  if (!reader.NameOrOrdinal(menu, ordinal) || !reader.NameOrOrdinal(className, ordinal) ||
+      !reader.NameOrOrdinal(caption, ordinal))
+    return false;
+  header.caption = caption.c_str();
+  return true;
 }
 
 CDialogTemplate::CDialogTemplate(DWORD style, DWORD exStyle, int cx, int cy, LPCWSTR caption) {

@@ -1,73 +1,11 @@
 #include "DialogTemplate.h"
 
+#include "LittleEndianReader.h"
 #include "WinUser.h"
 
 namespace platform {
 
 namespace {
-
-// Reads the template's little-endian fields; every read fails past the end of the data.
-class TemplateReader {
- public:
-  TemplateReader(const BYTE* data, size_t size) : data_(data), size_(size) {}
-
-  bool Byte(BYTE& out) {
-    if (pos_ + 1 > size_) return false;
-    out = data_[pos_++];
-    return true;
-  }
-  bool Word(WORD& out) {
-    BYTE low = 0;
-    BYTE high = 0;
-    if (!Byte(low) || !Byte(high)) return false;
-    out = static_cast<WORD>(low | (high << 8));
-    return true;
-  }
-  bool Short(short& out) {
-    WORD value = 0;
-    if (!Word(value)) return false;
-    out = static_cast<short>(value);
-    return true;
-  }
-  bool Dword(DWORD& out) {
-    WORD low = 0;
-    WORD high = 0;
-    if (!Word(low) || !Word(high)) return false;
-    out = low | (static_cast<DWORD>(high) << 16);
-    return true;
-  }
-  bool String(std::u16string& out) {
-    out.clear();
-    for (WORD c = 0; Word(c);) {
-      if (c == 0) return true;
-      out += static_cast<char16_t>(c);
-    }
-    return false;
-  }
-  // A string, or 0xFFFF and a number (given back in ordinal), or 0x0000 for nothing.
-  bool StringOrNumber(std::u16string& out, WORD& ordinal) {
-    WORD first = 0;
-    out.clear();
-    ordinal = 0;
-    if (!Word(first)) return false;
-    if (first == 0xFFFF) return Word(ordinal);
-    if (first == 0) return true;
-    pos_ -= 2;
-    return String(out);
-  }
-  bool Bytes(size_t count, std::vector<BYTE>& out) {
-    if (count > size_ - pos_) return false;
-    out.assign(data_ + pos_, data_ + pos_ + count);
-    pos_ += count;
-    return true;
-  }
-  void AlignToDword() { pos_ = (pos_ + 3) & ~static_cast<size_t>(3); }
-
- private:
-  const BYTE* data_;
-  size_t size_;
-  size_t pos_ = 0;
-};
 
 std::u16string PredefinedClass(WORD atom) {
   switch (atom) {
@@ -81,7 +19,7 @@ std::u16string PredefinedClass(WORD atom) {
   }
 }
 
-bool ReadItem(TemplateReader& in, bool extended, DialogItemTemplate& item) {
+bool ReadItem(LittleEndianReader& in, bool extended, DialogItemTemplate& item) {
   in.AlignToDword();
   DWORD helpId = 0;
   WORD id = 0;
@@ -95,7 +33,7 @@ bool ReadItem(TemplateReader& in, bool extended, DialogItemTemplate& item) {
   if (!extended) item.id = id;
   WORD atom = 0;
   WORD textNumber = 0;
-  if (!in.StringOrNumber(item.className, atom) || !in.StringOrNumber(item.text, textNumber)) return false;
+  if (!in.NameOrOrdinal(item.className, atom) || !in.NameOrOrdinal(item.text, textNumber)) return false;
   if (atom != 0) item.className = PredefinedClass(atom);
   WORD extra = 0;
   if (!in.Word(extra)) return false;
@@ -109,7 +47,7 @@ bool ReadItem(TemplateReader& in, bool extended, DialogItemTemplate& item) {
 
 std::optional<DialogTemplate> DialogTemplate::Read(const BYTE* data, size_t size) {
   if (data == nullptr) return std::nullopt;
-  TemplateReader in(data, size);
+  LittleEndianReader in(data, size);
   DialogTemplate dialog;
   WORD version = 0;
   WORD signature = 0;
@@ -128,7 +66,7 @@ std::optional<DialogTemplate> DialogTemplate::Read(const BYTE* data, size_t size
   }
   std::u16string menu;
   WORD ordinal = 0;
-  if (!in.StringOrNumber(menu, ordinal) || !in.StringOrNumber(dialog.className, ordinal) || !in.String(dialog.title)) {
+  if (!in.NameOrOrdinal(menu, ordinal) || !in.NameOrOrdinal(dialog.className, ordinal) || !in.String(dialog.title)) {
     return std::nullopt;
   }
   if (ordinal != 0) dialog.className.clear();  // a class given by atom is the dialog class here

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "LittleEndianReader.h"
 #include "ModuleTable.h"
 #include "WinBase.h"
 
@@ -47,24 +48,22 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int capacity) {
   const auto* data = static_cast<const BYTE*>(LoadResource(instance, block));
   const DWORD size = SizeofResource(instance, block);
   if (data == nullptr) return 0;
-  size_t at = 0;
+  platform::LittleEndianReader reader(data, size);
   for (UINT index = 0;; ++index) {
-    if (at + 2 > size) return 0;
-    const size_t length = data[at] | (data[at + 1] << 8);
-    at += 2;
-    if (at + length * 2 > size) return 0;
+    WORD length = 0;
+    if (!reader.Word(length)) return 0;
+    const auto* text = reinterpret_cast<const WCHAR*>(reader.Here());
+    if (!reader.Skip(length * size_t{2})) return 0;
     if (index == id % 16) {
-      const auto* text = reinterpret_cast<const WCHAR*>(data + at);
       if (length == 0) return 0;
       if (capacity == 0) {  // the caller asks for a pointer to the string itself
         *reinterpret_cast<const WCHAR**>(buffer) = text;
         return static_cast<int>(length);
       }
-      const size_t copied = std::min(length, static_cast<size_t>(capacity - 1));
+      const size_t copied = std::min<size_t>(length, static_cast<size_t>(capacity - 1));
       std::copy_n(text, copied, buffer);
       buffer[copied] = 0;
       return static_cast<int>(copied);
     }
-    at += length * 2;
   }
 }

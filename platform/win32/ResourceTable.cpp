@@ -1,48 +1,13 @@
 #include "ResourceTable.h"
 
+#include "LittleEndianReader.h"
 #include "TextConversion.h"
 
 namespace platform {
 
 namespace {
 
-// A little-endian reader over the image that refuses to go past its end.
-class Reader {
- public:
-  Reader(const BYTE* image, size_t size) : image_(image), size_(size) {}
-  bool Word(WORD& out) {
-    if (pos_ + 2 > size_) return false;
-    out = static_cast<WORD>(image_[pos_] | (image_[pos_ + 1] << 8));
-    pos_ += 2;
-    return true;
-  }
-  bool Dword(DWORD& out) {
-    WORD low = 0;
-    WORD high = 0;
-    if (!Word(low) || !Word(high)) return false;
-    out = low | (static_cast<DWORD>(high) << 16);
-    return true;
-  }
-  bool Id(ResourceId& out) {
-    WORD first = 0;
-    if (!Word(first)) return false;
-    if (first == 0xFFFF) return Word(out.number);
-    out.name.clear();
-    for (WORD c = first; c != 0;) {
-      out.name += static_cast<char16_t>(c);
-      if (!Word(c)) return false;
-    }
-    return true;
-  }
-  void AlignToDword() { pos_ = (pos_ + 3) & ~static_cast<size_t>(3); }
-  size_t pos() const { return pos_; }
-  void Seek(size_t pos) { pos_ = pos; }
-
- private:
-  const BYTE* image_;
-  size_t size_;
-  size_t pos_ = 0;
-};
+bool ReadId(LittleEndianReader& reader, ResourceId& out) { return reader.NameOrOrdinal(out.name, out.number); }
 
 bool Matches(const ResourceId& id, const ResourceId& wanted) {
   return id.IsNumber() ? wanted.IsNumber() && id.number == wanted.number
@@ -73,17 +38,17 @@ ResourceId ToResourceId(LPCWSTR value) {
 
 ResourceTable ResourceTable::Read(const BYTE* image, size_t size) {
   ResourceTable table;
-  Reader reader(image, size);
+  LittleEndianReader reader(image, size);
   // Each entry: data size, header size, type, name, (aligned) data version, memory flags,
   // language, version, characteristics; then the data, padded to a DWORD.
-  while (reader.pos() < size) {
-    const size_t start = reader.pos();
+  while (reader.Position() < size) {
+    const size_t start = reader.Position();
     DWORD dataSize = 0;
     DWORD headerSize = 0;
     ResourceEntry entry;
     DWORD ignored = 0;
     WORD flags = 0;
-    if (!reader.Dword(dataSize) || !reader.Dword(headerSize) || !reader.Id(entry.type) || !reader.Id(entry.name)) break;
+    if (!reader.Dword(dataSize) || !reader.Dword(headerSize) || !ReadId(reader, entry.type) || !ReadId(reader, entry.name)) break;
     reader.AlignToDword();
     if (!reader.Dword(ignored) || !reader.Word(flags) || !reader.Word(entry.language)) break;
     if (headerSize < 32 || start + headerSize > size || dataSize > size - start - headerSize) break;
