@@ -20,7 +20,7 @@ class DiagnosticLog {
   static void Error(const char* function, std::string_view message,
                     std::source_location caller = std::source_location::current());
 
-  // For log text only: a lone surrogate becomes U+FFFD.
+  // Log text and file names as the log writes them: a lone surrogate becomes U+FFFD.
   static std::string ToUtf8(std::u16string_view text);
 };
 

@@ -1,5 +1,7 @@
 #include <tchar.h>
 
+#include "Utf8Conversion.h"
+
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -8,40 +10,20 @@
 
 namespace {
 
-// UTF-16 to UTF-8; a lone surrogate names no file here, so it fails the open.
+// A lone surrogate names no file here, so it fails the open.
 std::optional<std::string> ToFileName(const WCHAR* text, bool mapSeparators) {
-  std::string name;
-  for (const WCHAR* p = text; *p != 0; ++p) {
-    char32_t c = *p;
-    if (c >= 0xD800 && c <= 0xDBFF) {
-      if (p[1] < 0xDC00 || p[1] > 0xDFFF) {
-        return std::nullopt;
-      }
-      c = 0x10000 + ((c - 0xD800) << 10) + (p[1] - 0xDC00);
-      ++p;
-    } else if (c >= 0xDC00 && c <= 0xDFFF) {
+  std::u16string name(text);
+  for (size_t i = 0; i < name.size(); ++i) {
+    const char16_t c = name[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] <= 0xDFFF) {
+      ++i;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
       return std::nullopt;
-    }
-    if (c == u'\\' && mapSeparators) {
-      c = u'/';
-    }
-    if (c < 0x80) {
-      name += static_cast<char>(c);
-    } else if (c < 0x800) {
-      name += static_cast<char>(0xC0 | (c >> 6));
-      name += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      name += static_cast<char>(0xE0 | (c >> 12));
-      name += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      name += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      name += static_cast<char>(0xF0 | (c >> 18));
-      name += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      name += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      name += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c == u'\\' && mapSeparators) {
+      name[i] = u'/';
     }
   }
-  return name;
+  return platform::Utf16ToUtf8(name);
 }
 
 }  // namespace

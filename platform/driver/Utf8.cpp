@@ -1,49 +1,12 @@
 #include "Utf8.h"
 
+#include "../crt/Utf8Conversion.h"
+
 namespace driver {
 
-std::string ToUtf8(std::u16string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | c >> 6);
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | c >> 12);
-      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | c >> 18);
-      out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string ToUtf8(std::u16string_view text) { return platform::Utf16ToUtf8(text); }
 
-std::u16string FromUtf8(std::string_view text) {
-  std::u16string out;
-  for (size_t i = 0; i < text.size();) {
-    auto byte = static_cast<unsigned char>(text[i]);
-    int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-    char32_t c = extra == 0 ? byte : byte & (0x3F >> extra);
-    ++i;
-    for (int k = 0; k < extra && i < text.size(); ++k, ++i) c = c << 6 | (static_cast<unsigned char>(text[i]) & 0x3F);
-    if (c >= 0x10000) {
-      out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(c);
-    }
-  }
-  return out;
-}
+std::u16string FromUtf8(std::string_view text) { return platform::Utf8ToUtf16(text); }
 
 std::string Quoted(std::u16string_view text) {
   std::string out = "\"";

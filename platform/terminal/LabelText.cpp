@@ -21,16 +21,9 @@ std::u32string ToCells(std::u16string_view text) {
 }
 
 std::string ToUtf8(std::u32string_view cells) {
-  std::u16string units;
-  for (char32_t c : cells) {
-    if (c >= 0x10000) {
-      units.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      units.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-      units.push_back(static_cast<char16_t>(c));
-    }
-  }
-  return platform::Utf16ToUtf8(units);
+  std::string out;
+  for (char32_t c : cells) platform::AppendUtf8(out, c);
+  return out;
 }
 
 LabelText ParseLabel(std::u16string_view text) {

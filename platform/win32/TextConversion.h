@@ -1,16 +1,15 @@
 #pragma once
-// UTF-16 text at the platform's edges: conversions to and from UTF-8 (file names, terminal,
-// logs), Windows paths to this system's paths, and the case folding that Windows applies to
+// UTF-16 text at the platform's edges: the conversions to and from UTF-8 (of the C runtime
+// layer), Windows paths to this system's paths, and the case folding that Windows applies to
 // class names, module names and list-box searches.
 
 #include <string>
 #include <string_view>
 
+#include "../crt/Utf8Conversion.h"
+
 namespace platform {
 
-std::string Utf16ToUtf8(std::u16string_view text);
-// Invalid UTF-8 sequences become U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view text);
 // A Windows path (backslashes or slashes) as a path of this system, in UTF-8.
 std::string ToNativePath(std::u16string_view path);
 
