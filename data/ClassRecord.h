@@ -1,0 +1,38 @@
+#pragma once
+// A class as the integration files hold it: its id, its name and its members by name. class.json
+// keeps the classes (ClassData); a tag of a class in tagl.json keeps its own copy (TagClassData).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "JsonFields.h"
+
+namespace data {
+
+template <typename Member>
+struct ClassRecord {
+  std::int32_t id = -1;
+  std::u16string name;
+  RecordMap<Member> members;
+
+  static bool Read(const JsonValue& json, ClassRecord& record) {
+    return json.IsObject() && JsonFields::Read(json, u"id", record.id) &&
+           JsonFields::Read(json, u"name", record.name) &&
+           JsonFields::ReadMap(json, u"members", record.members, JsonFields::Duplicates::LastWins);
+  }
+
+  // False, writing nothing, when there is no record.
+  static bool Write(const std::shared_ptr<ClassRecord>& record, JsonValue& json, JsonAllocator& allocator) {
+    if (!record) {
+      return false;
+    }
+    json.SetObject();
+    json.AddMember(u"id", record->id, allocator);
+    json.AddMember(u"name", JsonFields::Text(record->name), allocator);
+    JsonFields::AddMap(json, u"members", record->members, allocator);
+    return true;
+  }
+};
+
+}  // namespace data
