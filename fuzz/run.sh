@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer,
+# Builds the fuzz targets with clang 16 (AddressSanitizer, UndefinedBehaviorSanitizer,
 # libFuzzer) in build/fuzz and runs each for SECONDS (default 60), starting from
 # the seed corpus in fuzz/corpus/<target>. Fails on the first crash.
 set -euo pipefail
@@ -13,7 +13,7 @@ build=build/fuzz
 flags="-O1 -g -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize=pointer-overflow"
 flags+=" -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_COMPILER=clang-16 -DCMAKE_CXX_COMPILER=clang++-16 \
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null

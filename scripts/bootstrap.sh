@@ -3,7 +3,7 @@
 # on a fresh Debian machine; does nothing when everything is already there.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ g++-multilib clang libclang-rt-14-dev
+  cmake ninja-build g++ g++-multilib clang-16 libclang-rt-16-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   rapidjson-dev libsqlite3-dev libncurses-dev libinih-dev libspdlog-dev
   binutils-mingw-w64-i686 tmux
