@@ -1,6 +1,6 @@
 #include "CBoolParamDlg.h"
 
-CBoolParamDlg::CBoolParamDlg(LPCWSTR tagName, CWnd* /*pParent*/) : CParamDlgBase(IDD, tagName) {}
+CBoolParamDlg::CBoolParamDlg(LPCTSTR tagName, CWnd* /*pParent*/) : CParamDlgBase(IDD, tagName) {}
 
 CBoolParamDlg::~CBoolParamDlg() = default;
 

@@ -7,7 +7,7 @@
 
 class CBoolParamDlg : public CParamDlgBase {
  public:
-  CBoolParamDlg(LPCWSTR tagName, CWnd* pParent);
+  CBoolParamDlg(LPCTSTR tagName, CWnd* pParent);
   ~CBoolParamDlg() override;
 
   enum { IDD = IDD_BOOL_PARAM };

@@ -5,7 +5,7 @@
 #include "DisableAllChildControls.h"
 #include "resource.h"
 
-CDlgHstBase::CDlgHstBase(UINT templateId, LPCWSTR tagName, int elementIndexField)
+CDlgHstBase::CDlgHstBase(UINT templateId, LPCTSTR tagName, int elementIndexField)
     : CQELPropertyPage(templateId, 0),
       m_nHistoryGroup(1),
       m_bHistoryEnabled(FALSE),

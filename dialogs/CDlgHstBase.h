@@ -19,7 +19,7 @@ class CDlgHstBase : public CQELPropertyPage {
 
  protected:
   // elementIndexField: the element-index field of the sheet's tag reference (the element negated).
-  CDlgHstBase(UINT templateId, LPCWSTR tagName, int elementIndexField);
+  CDlgHstBase(UINT templateId, LPCTSTR tagName, int elementIndexField);
 
   // The rest of OnInitDialog once the tag was found: read-only for a system tag, the element the
   // sheet's reference addressed (or the Array Index field hidden on a scalar), then its settings.

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-CDlgHstBool::CDlgHstBool(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
+CDlgHstBool::CDlgHstBool(LPCTSTR tagName, int elementIndexField, CWnd* /*pParent*/)
     : CDlgHstBase(IDD_HST_BOOL, tagName, elementIndexField) {}
 
 CDlgHstBool::~CDlgHstBool() = default;

@@ -5,7 +5,7 @@
 
 class CDlgHstBool : public CDlgHstBase {
  public:
-  CDlgHstBool(LPCWSTR tagName, int elementIndexField, CWnd* pParent);
+  CDlgHstBool(LPCTSTR tagName, int elementIndexField, CWnd* pParent);
   ~CDlgHstBool() override;
 
  protected:

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-CDlgHstNum::CDlgHstNum(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
+CDlgHstNum::CDlgHstNum(LPCTSTR tagName, int elementIndexField, CWnd* /*pParent*/)
     : CDlgHstBase(IDD_HST_NUM, tagName, elementIndexField), m_dLogDeadBand(0.0) {}
 
 CDlgHstNum::~CDlgHstNum() = default;

@@ -5,7 +5,7 @@
 
 class CDlgHstNum : public CDlgHstBase {
  public:
-  CDlgHstNum(LPCWSTR tagName, int elementIndexField, CWnd* pParent);
+  CDlgHstNum(LPCTSTR tagName, int elementIndexField, CWnd* pParent);
   ~CDlgHstNum() override;
 
  protected:

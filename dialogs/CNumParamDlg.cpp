@@ -2,7 +2,7 @@
 
 #include <tchar.h>
 
-CNumParamDlg::CNumParamDlg(LPCWSTR tagName, CWnd* /*pParent*/)
+CNumParamDlg::CNumParamDlg(LPCTSTR tagName, CWnd* /*pParent*/)
     : CParamDlgBase(IDD, tagName),
       m_dEngMax(0.0),
       m_dEngMin(0.0),

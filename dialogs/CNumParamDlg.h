@@ -7,7 +7,7 @@
 
 class CNumParamDlg : public CParamDlgBase {
  public:
-  CNumParamDlg(LPCWSTR tagName, CWnd* pParent);
+  CNumParamDlg(LPCTSTR tagName, CWnd* pParent);
   ~CNumParamDlg() override;
 
   enum { IDD = IDD_NUM_PARAM };

@@ -16,7 +16,7 @@ constexpr int kShortStartupCapacity = 31;
 
 }  // namespace
 
-CParamDlgBase::CParamDlgBase(UINT templateId, LPCWSTR tagName)
+CParamDlgBase::CParamDlgBase(UINT templateId, LPCTSTR tagName)
     : CQELPropertyPage(templateId, 0),
       m_bRetentiveParameters(FALSE),
       m_bRetentiveValue(FALSE),

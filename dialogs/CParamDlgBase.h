@@ -23,7 +23,7 @@ class CParamDlgBase : public CQELPropertyPage {
   CBCGPButton m_btnRetentiveParameters;
 
  protected:
-  CParamDlgBase(UINT templateId, LPCWSTR tagName);
+  CParamDlgBase(UINT templateId, LPCTSTR tagName);
 
   // A copy of the text trimmed by the host's own rule, however long the text.
   static CString Trimmed(const CString& text);

@@ -9,7 +9,7 @@ constexpr int kStartupLoadCapacity = kStartupMaxChars + 1;
 
 }  // namespace
 
-CStrParamDlg::CStrParamDlg(LPCWSTR tagName, CWnd* /*pParent*/) : CParamDlgBase(IDD, tagName) {}
+CStrParamDlg::CStrParamDlg(LPCTSTR tagName, CWnd* /*pParent*/) : CParamDlgBase(IDD, tagName) {}
 
 CStrParamDlg::~CStrParamDlg() = default;
 

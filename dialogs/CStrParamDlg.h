@@ -7,7 +7,7 @@
 
 class CStrParamDlg : public CParamDlgBase {
  public:
-  CStrParamDlg(LPCWSTR tagName, CWnd* pParent);
+  CStrParamDlg(LPCTSTR tagName, CWnd* pParent);
   ~CStrParamDlg() override;
 
   enum { IDD = IDD_STR_PARAM };
