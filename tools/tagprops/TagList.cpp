@@ -8,8 +8,8 @@ namespace tagprops {
 
 std::string TagList::TypeName(const hostsim::TagDatabase& database, int type) {
   static const char* const kBaseTypes[] = {"Boolean", "Integer", "Real", "String"};
-  if (type >= 0 && type <= 3) return kBaseTypes[type];
-  const hostsim::TagClass* cls = database.ClassAt(type - 3);
+  if (type >= 0 && type < kTypeBaseCount) return kBaseTypes[type];
+  const hostsim::TagClass* cls = database.ClassAt(type - kTypeClassOffset);
   return cls != nullptr ? platform::Utf16ToUtf8(cls->name) : "?";
 }
 
