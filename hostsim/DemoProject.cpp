@@ -120,6 +120,14 @@ void BuildReals(TagDatabase& db) {
   Tag& pressures = db.AddTag(TagKind::User, u"Pressures", kReal, 5, u"Line pressures", 0);
   Unit(pressures.self->Definition(), u"bar");
   for (int i = 0; i <= 5; ++i) History(At(pressures, i), 6, 0.1 * (i + 1));
+  for (int line : {3, 4}) {
+    Element& e = At(pressures, line);
+    e.AddInfo().Set<AlarmInfoRecord::AlarmsEnabled>(1);
+    e.SetRemoteAck(u"AckAll");
+    const std::u16string name = u"Line " + std::u16string(1, static_cast<char16_t>(u'0' + line));
+    NumericAlarm(e, AlarmTypeRecord::kHi, 8.5, name + u" pressure high", 4, 60, u"LINES");
+    NumericAlarm(e, AlarmTypeRecord::kLo, 1.5, name + u" pressure low", 4, 40, u"LINES");
+  }
   db.AddTag(TagKind::User, u"Setpoint", kReal, 0, u"Level setpoint", 0).self->SetStartup(u"60");
   Tag& boiler = db.AddTag(TagKind::User, u"Boiler", kReal, 0, u"Boiler temperature", 1);
   ParamRecord& param = boiler.self->Definition().param;
