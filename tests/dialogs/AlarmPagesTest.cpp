@@ -554,7 +554,7 @@ TEST_F(AlarmPageTest, SampleScriptChangesElementThreeOfTheDemoPressuresAndReport
   EXPECT_EQ(output, "DBSaveTagLModified: 1 call(s)\nposted to BGTASK: message 0x551 (" + number +
                         ", 3)\nposted to BGTASK: message 0x551 (" + number + ", 4)\n");
   for (const char* line : {"element[3].alarms.type[0].limit: 9.25\n", "element[3].alarms.type[2].code: 16 Rate\n",
-                           "element[3].alarms.type[2].rate_unit: 0\n", "element[3].alarms.type[2].priority: 30\n",
+                           "element[3].alarms.type[2].rate_unit: 2\n", "element[3].alarms.type[2].priority: 30\n",
                            "element[3].alarms.type[2].message: \"Line 3 pressure rising fast\"\n",
                            "element[4].alarms.type[0].message: \"Line 4 pressure high\"\n"}) {
     EXPECT_NE(shown.find(line), std::string::npos) << line;
