@@ -17,7 +17,8 @@ void CopyToField(const CString& text, WCHAR (&field)[kDisplayTextMaxChars + 1]) 
 
 }  // namespace
 
-// The rows are saved On, Off, Changed, though the page shows Off above On.
+// The rows are saved On, Off, Changed, though the page shows Off above On. They reuse the codes of
+// the numeric rows Hi, Lo and Rate.
 CDlgAlrBool::CDlgAlrBool(LPCTSTR tagName, int elementIndexField, CWnd* /*pParent*/)
     : CDlgAlrBase(IDD, tagName, elementIndexField),
       m_rows{
@@ -34,6 +35,7 @@ CDlgAlrBool::CDlgAlrBool(LPCTSTR tagName, int elementIndexField, CWnd* /*pParent
 
 CDlgAlrBool::~CDlgAlrBool() = default;
 
+// Each row's handler names the row by its place in the row table.
 BEGIN_MESSAGE_MAP(CDlgAlrBool, CDlgAlrBase)
   ON_BN_CLICKED(IDC_ON_ENABLED, &CDlgAlrBool::OnRowClicked<0>)
   ON_BN_CLICKED(IDC_OFF_ENABLED, &CDlgAlrBool::OnRowClicked<1>)

@@ -41,6 +41,7 @@ CDlgAlrNum::CDlgAlrNum(LPCTSTR tagName, int elementIndexField, CWnd* /*pParent*/
 
 CDlgAlrNum::~CDlgAlrNum() = default;
 
+// Each row's handler names the row by its place in the row table.
 BEGIN_MESSAGE_MAP(CDlgAlrNum, CDlgAlrBase)
   ON_BN_CLICKED(IDC_HIHI_ENABLED, &CDlgAlrNum::OnRowClicked<0>)
   ON_BN_CLICKED(IDC_HI_ENABLED, &CDlgAlrNum::OnRowClicked<1>)

@@ -326,11 +326,11 @@ TEST_F(AlarmPageTest, TextsTakeTheirLengthAndLongOnesAreHeldElsewhere) {
     size_t accepted;
   };
   const Case cases[] = {
-      {&kNum, 0, kMessage, IDC_HIHI_MESSAGE, 255},     {&kNum, 4, kMessage, IDC_RATE_MESSAGE, 255},
-      {&kNum, 5, kMessage, IDC_DEVP_MESSAGE, 300},     {&kNum, 6, kMessage, IDC_DEVM_MESSAGE, 300},
-      {&kNum, 2, kSelection, IDC_LO_SELECTION, 7},     {&kBool, 0, kMessage, IDC_OFF_MESSAGE, 255},
-      {&kBool, 2, kSelection, IDC_CHANGED_SELECTION, 7}, {&kBool, 1, kOn, IDC_ON_TEXT, 32},
-      {&kBool, 0, kOff, IDC_OFF_TEXT, 32},             {&kBool, 0, kAck, IDC_ACK_TEXT, 32},
+      {&kNum, 4, kMessage, IDC_RATE_MESSAGE, 255},   {&kNum, 5, kMessage, IDC_DEVP_MESSAGE, 300},
+      {&kNum, 6, kMessage, IDC_DEVM_MESSAGE, 300},   {&kNum, 2, kSelection, IDC_LO_SELECTION, 7},
+      {&kBool, 0, kMessage, IDC_OFF_MESSAGE, 255},   {&kBool, 2, kSelection, IDC_CHANGED_SELECTION, 7},
+      {&kBool, 1, kOn, IDC_ON_TEXT, 32},             {&kBool, 0, kOff, IDC_OFF_TEXT, 32},
+      {&kBool, 0, kAck, IDC_ACK_TEXT, 32},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.page->name << " control " << c.id);
@@ -438,52 +438,58 @@ TEST_F(AlarmIndexTest, TwoDigitIndexTypedDigitByDigitSavesAndLoadsTwice) {
   }
 }
 
-// A refused index is still taken into the page's element index: the next accepted change then
-// writes nothing for the element shown before (a negative index counts as one above the maximum).
-TEST_F(AlarmIndexTest, RefusedIndexDropsTheChangesOfTheElementShownBefore) {
+// A refused index is still taken into the page's element index, so the next accepted change writes
+// nothing for the element shown before (a negative index counts as one above the maximum). A
+// cleared index does nothing; blanks are refused before the index is taken.
+TEST_F(AlarmIndexTest, RefusedOrClearedIndexWritesNothing) {
   struct Case {
-    bool atStart;  // typed before the shown "1", else after it
-    const char16_t* typed;
+    const char* what;
+    std::function<void(driver::Driver&)> enter;
+    bool dropsTheShownElement;
+  };
+  const Case cases[] = {
+      {"above the maximum",
+       [&](driver::Driver& d) {
+         d.Focus(IDC_ALR_ARRAY_INDEX);
+         user.ExpectBox(RangePrompt(0, 10));
+         d.Type(u"1");
+       },
+       true},
+      {"negative",
+       [&](driver::Driver& d) {
+         d.Focus(IDC_ALR_ARRAY_INDEX);
+         d.Press(driver::Key::Home);
+         user.ExpectBox(RangePrompt(0, 10));
+         d.Type(u"-");
+       },
+       true},
+      {"cleared, then blank",
+       [&](driver::Driver& d) {
+         Retype(d, IDC_ALR_ARRAY_INDEX, u"");
+         user.ExpectBox(kIntegerPrompt);
+         d.Type(u" ");
+       },
+       false},
   };
   for (const Page* page : kPages) {
-    for (const Case& c : {Case{false, u"1"}, Case{true, u"-"}}) {
-      SCOPED_TRACE(testing::Message() << page->name << " " << driver::ToUtf8(c.typed));
+    for (const Case& c : cases) {
+      SCOPED_TRACE(testing::Message() << page->name << " " << c.what);
       const std::u16string tag = AddArray(*page, 10);
       const std::vector<AlarmState> before = CommittedElements(tag, 10);
       const auto posted = RunPage(*page, Element(tag, 1), [&](driver::Driver& d) {
         Retype(d, page->rows[1].message, u"Lost");
-        d.Focus(IDC_ALR_ARRAY_INDEX);
-        if (c.atStart) d.Press(driver::Key::Home);
-        user.ExpectBox(RangePrompt(0, 10));
-        d.Type(c.typed);
+        c.enter(d);
         EXPECT_TRUE(d.Focused(IDC_ALR_ARRAY_INDEX));
         EXPECT_EQ(d.Text(page->rows[1].message), u"Lost");
-        d.Type(u"3");
-        EXPECT_EQ(d.Text(page->rows[1].message), u"Element 3");
+        if (c.dropsTheShownElement) {
+          d.Type(u"3");
+          EXPECT_EQ(d.Text(page->rows[1].message), u"Element 3");
+        }
         d.Cancel();
       });
       EXPECT_TRUE(posted.empty());
       EXPECT_EQ(CommittedElements(tag, 10), before);
     }
-  }
-}
-
-TEST_F(AlarmIndexTest, ClearedIndexDoesNothingAndABlankIsRefused) {
-  for (const Page* page : kPages) {
-    SCOPED_TRACE(page->name);
-    const std::u16string tag = AddArray(*page, 10);
-    const std::vector<AlarmState> before = CommittedElements(tag, 10);
-    const auto posted = RunPage(*page, Element(tag, 3), [&](driver::Driver& d) {
-      Retype(d, page->rows[1].message, u"Kept on screen");
-      Retype(d, IDC_ALR_ARRAY_INDEX, u"");
-      EXPECT_EQ(d.Text(page->rows[1].message), u"Kept on screen");
-      user.ExpectBox(kIntegerPrompt);
-      d.Type(u" ");
-      EXPECT_TRUE(d.Focused(IDC_ALR_ARRAY_INDEX));
-      d.Cancel();
-    });
-    EXPECT_TRUE(posted.empty());
-    EXPECT_EQ(CommittedElements(tag, 10), before);
   }
 }
 
