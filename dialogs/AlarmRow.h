@@ -3,7 +3,7 @@
 // the row, its check box, the page members that hold its values and the controls that show them.
 // A page builds its table once, in save order, pointing at its own members.
 
-#include "platform/mfc/afxwin.h"
+#include <afxwin.h>
 
 struct AlarmRow {
   DWORD code;

@@ -1,9 +1,11 @@
-#include "dialogs/CDlgAlrBase.h"
+#include "CDlgAlrBase.h"
 
 #include <algorithm>
 
-#include "host/DisableAllChildControls.h"
-#include "res/resource.h"
+#include <tchar.h>
+
+#include "DisableAllChildControls.h"
+#include "resource.h"
 
 namespace {
 

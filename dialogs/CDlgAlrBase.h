@@ -7,10 +7,11 @@
 
 #include <span>
 
-#include "dialogs/AlarmRow.h"
-#include "host/CQELPropertyPage.h"
-#include "host/Orvik.h"
-#include "platform/mfc/afxwin.h"
+#include <Orvik.h>
+#include <OrvikClasses.h>
+#include <afxwin.h>
+
+#include "AlarmRow.h"
 
 class CDlgAlrBase : public CQELPropertyPage {
  public:

@@ -1,6 +1,6 @@
 #include "CDlgAlrBool.h"
 
-#include "host/OrvikClasses.h"
+#include <OrvikClasses.h>
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The alarms page of a Boolean tag: one element's alarm rows Off, On and Changed, and the texts
 // that the alarm control shows for the values Off and On and for an acknowledgement.
 
-#include "dialogs/CDlgAlrBase.h"
-#include "res/resource.h"
+#include "CDlgAlrBase.h"
+#include "resource.h"
 
 class CDlgAlrBool : public CDlgAlrBase {
  public:

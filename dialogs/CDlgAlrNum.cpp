@@ -1,6 +1,6 @@
 #include "CDlgAlrNum.h"
 
-#include "host/OrvikClasses.h"
+#include <OrvikClasses.h>
 
 namespace {
 

@@ -2,9 +2,10 @@
 // The alarms page of an Integer or Real tag: one element's limit alarms HiHi, Hi, Lo and LoLo, the
 // rate alarm with its unit, the deviation alarms with their setpoint, and the dead bands.
 
-#include "dialogs/CDlgAlrBase.h"
-#include "platform/bcg/CBCGPComboBox.h"
-#include "res/resource.h"
+#include <BCGCBProInc.h>
+
+#include "CDlgAlrBase.h"
+#include "resource.h"
 
 class CDlgAlrNum : public CDlgAlrBase {
  public:
