@@ -30,6 +30,19 @@ std::optional<long> ParseInt(const std::string& text) {
   return value;
 }
 
+// The reader ends a value before a ';' that follows a blank, except on a line that continues the
+// value of the line before; cut there too, so that a saved file reads back as it was saved.
+std::string WithoutInlineComment(std::string value) {
+  for (std::size_t i = 1; i < value.size(); ++i) {
+    if (value[i] == ';' && std::isspace(static_cast<unsigned char>(value[i - 1]))) {
+      value.resize(i);
+      break;
+    }
+  }
+  while (!value.empty() && std::isspace(static_cast<unsigned char>(value.back()))) value.pop_back();
+  return value;
+}
+
 const char* const kNumberSettings[][2] = {
     {"OEM", "CompanyID"},      {"Limits", "MaxArray"}, {"Limits", "MaxTags"},      {"Limits", "RealDatabaseSize"},
     {"Project", "WindowsCE"}, {"SCP", "Enabled"},     {"Integration", "Enabled"},
@@ -44,7 +57,7 @@ Settings Settings::Load(const std::filesystem::path& file) {
   const int result = ini_parse(
       file.c_str(),
       [](void* user, const char* section, const char* key, const char* value) -> int {
-        static_cast<Settings*>(user)->Set(section, key, value);
+        static_cast<Settings*>(user)->Set(section, key, WithoutInlineComment(value));
         return 1;
       },
       &settings);

@@ -92,6 +92,44 @@ TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
   EXPECT_EQ(OVGetRealDatabaseSize(), 1234);
 }
 
+TEST(ProjectFiles, SettingsReadBackAsTheyWereSaved) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* tags;  // [SCP] Tags as read
+  };
+  const Case cases[] = {
+      {"a comment after a value", "[SCP]\nTags=Remote1 ; the first\n", "Remote1"},
+      {"a line that continues the value", "[SCP]\nTags=Remote1\n  Remote2 ; a note\n", "Remote2"},
+      {"a semicolon inside a value", "[SCP]\nTags=Remote1;Remote2\n", "Remote1;Remote2"},
+      {"found by the fuzz target",
+       "; a commeVVVVVVVVVVV\xae\xa9\xa9\xa9\xa9\xa9\xa9\xa9VVVVVVVVVVVVVVVvVVVVVVVVVVVVVVnt\n"
+       "[oem]\n"
+       "companyid = 7 ; i~line\n"
+       "[Limits]\n"
+       "MaxTaLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLgs:21\n"
+       "  continuee 7 ; inline\n"
+       "[Limi@ts]\n"
+       "MaxTags:20\n"
+       "  continued\x9b",
+       nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject project;
+    const auto file = project.Folder() / "settings.ini";
+    Spill(file, c.text);
+    const hostsim::Settings once = hostsim::Settings::Load(file);
+    if (c.tags != nullptr) {
+      EXPECT_EQ(once.Get("SCP", "Tags"), c.tags);
+    }
+    once.Save(file);
+    const std::string saved = Slurp(file);
+    hostsim::Settings::Load(file).Save(file);
+    EXPECT_EQ(Slurp(file), saved);
+  }
+}
+
 std::u16string lastLanguage;
 void RememberLanguage(LPCWSTR code) { lastLanguage = code; }
 
