@@ -1,4 +1,4 @@
 #include "CDlgAlrBool.h"
 
-CDlgAlrBool::CDlgAlrBool(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
-    : CQELPropertyPage(IDD, 0), m_strTagName(tagName), m_nElementIndexArg(elementIndexField) {}
+CDlgAlrBool::CDlgAlrBool(LPCWSTR tagName, int /*elementIndexField*/, CWnd* /*pParent*/)
+    : CQELPropertyPage(IDD, 0), m_strTagName(tagName) {}

@@ -14,5 +14,4 @@ class CDlgAlrBool : public CQELPropertyPage {
 
  private:
   CString m_strTagName;
-  int m_nElementIndexArg;
 };

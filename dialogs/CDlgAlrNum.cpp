@@ -1,4 +1,4 @@
 #include "CDlgAlrNum.h"
 
-CDlgAlrNum::CDlgAlrNum(LPCWSTR tagName, int elementIndexField, CWnd* /*pParent*/)
-    : CQELPropertyPage(IDD, 0), m_strTagName(tagName), m_nElementIndexArg(elementIndexField) {}
+CDlgAlrNum::CDlgAlrNum(LPCWSTR tagName, int /*elementIndexField*/, CWnd* /*pParent*/)
+    : CQELPropertyPage(IDD, 0), m_strTagName(tagName) {}
