@@ -113,6 +113,20 @@ TEST(ProjectFiles, SettingsReadBackAsTheyWereSaved) {
        "MaxTags:20\n"
        "  continued\x9b",
        nullptr},
+      {"a long key whose next line continues it",
+       "=;[OEM]D\n"
+       "\n"
+       "#s=LeCE=0\n"
+       ";\n"
+       "[SCP]\n"
+       "Enabled=1\n"
+       "T\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tFlow ,s=Level,tiogs=Lew ,ags"
+       "=Level, \t\t\t\t\t\t\t\t\t\t\xff\xff\xff\xff\xff\xff\xff\xff\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+       "\ttaabled\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\n"
+       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tFlow ,s=Level,tiogs=Lew ,Tgs\xbdLevel,t",
+       nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -127,6 +141,31 @@ TEST(ProjectFiles, SettingsReadBackAsTheyWereSaved) {
     const std::string saved = Slurp(file);
     hostsim::Settings::Load(file).Save(file);
     EXPECT_EQ(Slurp(file), saved);
+  }
+}
+
+TEST(ProjectFiles, SettingsLinesLongerThanTheReaderTakesAreRefused) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* error;  // null: read
+  };
+  const Case cases[] = {
+      {"198 characters", "[SCP]\nTags=" + std::string(193, 'a') + "\n", nullptr},
+      {"199 characters", "[SCP]\nTags=" + std::string(194, 'a') + "\n",
+       "settings.ini: line 2 is longer than 198 characters"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject project;
+    const auto file = project.Folder() / "settings.ini";
+    Spill(file, c.text);
+    try {
+      hostsim::Settings::Load(file);
+      EXPECT_EQ(c.error, nullptr);
+    } catch (const ProjectError& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
   }
 }
 
