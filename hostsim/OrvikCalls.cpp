@@ -199,9 +199,9 @@ BOOL ORVIKAPI DBTagIntegrationIsTagCreated(LPCWSTR name) {
   return Db() != nullptr && name != nullptr && Host::Instance().ProjectSettings().IsIntegrationCreated(name);
 }
 
-BOOL ORVIKAPI OVGetParamStartup(ParamRecord* param, LPWSTR text, int capacity) {
+BOOL ORVIKAPI OVGetParamStartup(ParamRecord* param, LPWSTR text, int maxChars) {
   const hostsim::Variable* variable = Db() != nullptr && param != nullptr ? Db()->VariableOf(param) : nullptr;
-  return variable != nullptr && hostsim::text::CopyTo(variable->Startup(), text, capacity);
+  return variable != nullptr && hostsim::text::CopyChars(variable->Startup(), text, maxChars);
 }
 
 BOOL ORVIKAPI OVSetParamStartup(ParamRecord* param, LPCWSTR text) {

@@ -30,6 +30,22 @@ std::optional<long> ParseInt(const std::string& text) {
   return value;
 }
 
+// The reader ends a value before a ';' that follows a blank, except on a line that continues the
+// value of the line before; cut there too, so that a saved file reads back as it was saved.
+std::string WithoutInlineComment(std::string value) {
+  for (std::size_t i = 1; i < value.size(); ++i) {
+    if (value[i] == ';' && std::isspace(static_cast<unsigned char>(value[i - 1]))) {
+      value.resize(i);
+      break;
+    }
+  }
+  while (!value.empty() && std::isspace(static_cast<unsigned char>(value.back()))) value.pop_back();
+  return value;
+}
+
+// What the settings reader takes as one line (its buffer holds the newline and a terminator too).
+constexpr std::size_t kMaxLineLength = 198;
+
 const char* const kNumberSettings[][2] = {
     {"OEM", "CompanyID"},      {"Limits", "MaxArray"}, {"Limits", "MaxTags"},      {"Limits", "RealDatabaseSize"},
     {"Project", "WindowsCE"}, {"SCP", "Enabled"},     {"Integration", "Enabled"},
@@ -41,14 +57,27 @@ Settings Settings::Load(const std::filesystem::path& file) {
   Settings settings;
   std::error_code ec;
   if (!std::filesystem::exists(file, ec)) return settings;
+  const std::string name = file.filename().string();
+  // The reader takes the rest of a longer line for a line of its own, which may continue a value.
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (line.size() > kMaxLineLength) {
+      throw ProjectError(name + ": line " + std::to_string(number) + " is longer than " +
+                         std::to_string(kMaxLineLength) + " characters");
+    }
+  }
   const int result = ini_parse(
       file.c_str(),
       [](void* user, const char* section, const char* key, const char* value) -> int {
-        static_cast<Settings*>(user)->Set(section, key, value);
+        // A value continued on the next line comes with its key cut to the reader's name buffer,
+        // which may leave blanks at its end.
+        std::string name = key;
+        while (!name.empty() && std::isspace(static_cast<unsigned char>(name.back()))) name.pop_back();
+        static_cast<Settings*>(user)->Set(section, name, WithoutInlineComment(value));
         return 1;
       },
       &settings);
-  const std::string name = file.filename().string();
   if (result < 0) throw ProjectError(name + ": cannot be read");
   if (result > 0) throw ProjectError(name + ": syntax error on line " + std::to_string(result));
   for (const auto& [section, key] : kNumberSettings) {

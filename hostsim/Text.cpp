@@ -5,8 +5,12 @@
 namespace hostsim::text {
 
 bool CopyTo(std::u16string_view text, LPWSTR buffer, int capacity) {
-  if (buffer == nullptr || capacity <= 0) return false;
-  const auto n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(capacity - 1));
+  return capacity > 0 && CopyChars(text, buffer, capacity - 1);
+}
+
+bool CopyChars(std::u16string_view text, LPWSTR buffer, int maxChars) {
+  if (buffer == nullptr || maxChars < 0) return false;
+  const auto n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(maxChars));
   std::copy_n(text.data(), n, buffer);
   buffer[n] = 0;
   return true;

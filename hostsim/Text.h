@@ -11,6 +11,9 @@ namespace hostsim::text {
 
 // Copies as much of the text as fits and always terminates; false when the buffer is unusable.
 bool CopyTo(std::u16string_view text, LPWSTR buffer, int capacity);
+// Copies at most maxChars characters and a terminator (the buffer holds maxChars + 1), as the
+// host's calls that take a character count do; false when the buffer is unusable.
+bool CopyChars(std::u16string_view text, LPWSTR buffer, int maxChars);
 
 // Blanks and tabs at both ends removed.
 std::u16string_view Trim(std::u16string_view text);

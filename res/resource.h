@@ -36,6 +36,19 @@
 #ifndef AFX_IDS_APP_TITLE
 #define AFX_IDS_APP_TITLE               0xE000
 #endif
+// The framework's prompts and property sheet buttons, in its own ids (see
+// platform/mfc/FrameworkPrompts.h); a language module translates them.
+#ifndef AFX_IDP_PARSE_INT
+#define AFX_IDP_PARSE_INT               0xF110
+#define AFX_IDP_PARSE_REAL              0xF111
+#define AFX_IDP_PARSE_INT_RANGE         0xF112
+#define AFX_IDP_PARSE_STRING_SIZE       0xF114
+#endif
+#ifndef AFX_IDS_SHEET_OK
+#define AFX_IDS_SHEET_OK                0xF1E0
+#define AFX_IDS_SHEET_CANCEL            0xF1E1
+#define AFX_IDS_SHEET_APPLY             0xF1E2
+#endif
 
 // Tag properties dialog (IDD_GENERAL)
 #define IDC_TAGNAME                     8000

@@ -1,7 +1,7 @@
 #include "CDialog.h"
 
 #include "AfxModuleState.h"
-#include "../win32/LittleEndianReader.h"
+#include "../win32/DlgInit.h"
 #include "../win32/WinBase.h"
 
 namespace {
@@ -65,16 +65,11 @@ void CDialog::ExecuteDlgInit() {
   HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(m_nIDHelp), RT_DLGINIT);
   if (!resource) return;
   const BYTE* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
-  DWORD size = ::SizeofResource(module, resource);
-  platform::LittleEndianReader reader(data, size);
-  WORD control = 0, message = 0;
-  DWORD length = 0;
-  while (reader.Word(control) && control != 0 && reader.Word(message) && reader.Dword(length)) {
-    const BYTE* text = reader.Here();
-    if (!reader.Skip(length)) break;
-    if (message == kDlgInitAddString || message == CB_ADDSTRING) {
-      CString item = FromCp1252(text, length);
-      ::SendDlgItemMessageW(m_hWnd, control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.GetString()));
+  const platform::DlgInit init = platform::DlgInit::Read(data, ::SizeofResource(module, resource));
+  for (const platform::DlgInitEntry& entry : init.entries) {
+    if (entry.message == kDlgInitAddString || entry.message == CB_ADDSTRING) {
+      CString text = FromCp1252(entry.data, entry.length);
+      ::SendDlgItemMessageW(m_hWnd, entry.control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.GetString()));
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include "AfxModuleState.h"
 #include "CDialogTemplate.h"
+#include "FrameworkPrompts.h"
 
 namespace {
 
@@ -58,13 +59,15 @@ INT_PTR CPropertySheet::DoModal() {
   CDialogTemplate frame(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_CONTROLPARENT, cx, cy, m_strCaption);
   DWORD child = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
   frame.AddItem(child | WS_GROUP, kMargin, kMargin, tabCx, tabCy, AFX_IDC_TAB_CONTROL, WC_TABCONTROLW, u"");
-  frame.AddItem(child | WS_GROUP | BS_DEFPUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDOK, kButtonAtom, u"OK");
+  frame.AddItem(child | WS_GROUP | BS_DEFPUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDOK, kButtonAtom,
+                afx_prompt::Load(AFX_IDS_SHEET_OK, afx_prompt::kOk));
   buttonX += kButtonWidth + kMargin;
-  frame.AddItem(child | BS_PUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDCANCEL, kButtonAtom, u"Cancel");
+  frame.AddItem(child | BS_PUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDCANCEL, kButtonAtom,
+                afx_prompt::Load(AFX_IDS_SHEET_CANCEL, afx_prompt::kCancel));
   if (apply) {
     buttonX += kButtonWidth + kMargin;
     frame.AddItem(child | WS_DISABLED | BS_PUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, ID_APPLY_NOW,
-                  kButtonAtom, u"&Apply");
+                  kButtonAtom, afx_prompt::Load(AFX_IDS_SHEET_APPLY, afx_prompt::kApply));
   }
   HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetForegroundWindow();
   m_psh.hwndParent = parent;

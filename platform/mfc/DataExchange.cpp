@@ -70,7 +70,7 @@ bool ParseReal(const CString& text, double& value) {
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
   HWND control = pDX->PrepareEditCtrl(nIDC);
   if (pDX->m_bSaveAndValidate) {
-    if (!ParseInt(WindowText(control), value)) FailWith(pDX, afx_prompt::kInteger);
+    if (!ParseInt(WindowText(control), value)) FailWith(pDX, afx_prompt::Load(AFX_IDP_PARSE_INT, afx_prompt::kInteger));
   } else {
     CString text;
     text.Format(u"%d", value);
@@ -81,7 +81,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
   HWND control = pDX->PrepareEditCtrl(nIDC);
   if (pDX->m_bSaveAndValidate) {
-    if (!ParseReal(WindowText(control), value)) FailWith(pDX, afx_prompt::kNumber);
+    if (!ParseReal(WindowText(control), value)) {
+      FailWith(pDX, afx_prompt::Load(AFX_IDP_PARSE_REAL, afx_prompt::kNumber));
+    }
   } else {
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
@@ -122,7 +124,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal) {
   if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal)) return;
   CString prompt;
-  prompt.Format(afx_prompt::kIntegerRange, minVal, maxVal);
+  prompt.Format(afx_prompt::Load(AFX_IDP_PARSE_INT_RANGE, afx_prompt::kIntegerRange), minVal, maxVal);
   FailWith(pDX, prompt);
 }
 
@@ -135,6 +137,6 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars) {
   }
   if (value.GetLength() <= nChars) return;
   CString prompt;
-  prompt.Format(afx_prompt::kMaxChars, nChars);
+  prompt.Format(afx_prompt::Load(AFX_IDP_PARSE_STRING_SIZE, afx_prompt::kMaxChars), nChars);
   FailWith(pDX, prompt);
 }

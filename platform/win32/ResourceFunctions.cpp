@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "LittleEndianReader.h"
 #include "ModuleTable.h"
+#include "StringTableBlock.h"
 #include "WinBase.h"
 
 using platform::ModuleTable;
@@ -42,28 +42,17 @@ DWORD SizeofResource(HMODULE module, HRSRC resource) {
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int capacity) {
   if (buffer == nullptr) return 0;
   if (capacity > 0) buffer[0] = 0;
-  // Strings live in blocks of sixteen, block n + 1 holding ids 16n to 16n + 15, each string
-  // a length word followed by that many UTF-16 units.
   const HRSRC block = FindResourceW(instance, MAKEINTRESOURCEW(id / 16 + 1), RT_STRING);
   const auto* data = static_cast<const BYTE*>(LoadResource(instance, block));
-  const DWORD size = SizeofResource(instance, block);
-  if (data == nullptr) return 0;
-  platform::LittleEndianReader reader(data, size);
-  for (UINT index = 0;; ++index) {
-    WORD length = 0;
-    if (!reader.Word(length)) return 0;
-    const auto* text = reinterpret_cast<const WCHAR*>(reader.Here());
-    if (!reader.Skip(length * size_t{2})) return 0;
-    if (index == id % 16) {
-      if (length == 0) return 0;
-      if (capacity == 0) {  // the caller asks for a pointer to the string itself
-        *reinterpret_cast<const WCHAR**>(buffer) = text;
-        return static_cast<int>(length);
-      }
-      const size_t copied = std::min<size_t>(length, static_cast<size_t>(capacity - 1));
-      std::copy_n(text, copied, buffer);
-      buffer[copied] = 0;
-      return static_cast<int>(copied);
-    }
+  const auto text = platform::StringTableBlock::Find(data, SizeofResource(instance, block), id % 16);
+  if (!text || text->empty()) return 0;
+  if (capacity == 0) {  // the caller asks for a pointer to the string itself
+    *reinterpret_cast<const WCHAR**>(buffer) = text->data();
+    return static_cast<int>(text->size());
   }
+  if (capacity < 0) return 0;
+  const size_t copied = std::min(text->size(), static_cast<size_t>(capacity - 1));
+  std::copy_n(text->data(), copied, buffer);
+  buffer[copied] = 0;
+  return static_cast<int>(copied);
 }

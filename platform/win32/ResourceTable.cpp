@@ -51,7 +51,11 @@ ResourceTable ResourceTable::Read(const BYTE* image, size_t size) {
     if (!reader.Dword(dataSize) || !reader.Dword(headerSize) || !ReadId(reader, entry.type) || !ReadId(reader, entry.name)) break;
     reader.AlignToDword();
     if (!reader.Dword(ignored) || !reader.Word(flags) || !reader.Word(entry.language)) break;
-    if (headerSize < 32 || start + headerSize > size || dataSize > size - start - headerSize) break;
+    // The compiler pads every header to a DWORD, which keeps the data aligned for its UTF-16 text.
+    if (headerSize < 32 || headerSize % 4 != 0 || headerSize > size - start ||
+        dataSize > size - start - headerSize) {
+      break;
+    }
     entry.data = image + start + headerSize;
     entry.size = dataSize;
     // The compiler opens the file with an empty entry of type 0 that marks it as 32-bit.

@@ -34,6 +34,7 @@ class ResourceTable {
   const ResourceEntry* Find(LPCWSTR type, LPCWSTR name) const;
   bool Owns(const ResourceEntry* entry) const;
   size_t size() const { return entries_.size(); }
+  const std::vector<ResourceEntry>& entries() const { return entries_; }
 
  private:
   std::vector<ResourceEntry> entries_;

@@ -83,6 +83,10 @@ TEST_F(BoolParamPage, StoredValueOtherThanZeroOrOneIsReportedAtLoadAndAtEveryAtt
   EXPECT_EQ(Committed(tag).startup, u"1");
 }
 
+TEST_F(BoolParamPage, StoredStartupValueOf31CharactersIsShownAndStoredWhole) {
+  CheckStoredStartupValueShownWhole(kBoolean, std::u16string(30, u' ') + u"1");
+}
+
 TEST_F(BoolParamPage, EmptyStoredStartupValueShowsAndStoresZero) { CheckEmptyStoredStartupValue(kBoolean, u"0"); }
 
 TEST_F(BoolParamPage, UnknownTagShowsAnEmptyStartupValueAndWritesNothing) {

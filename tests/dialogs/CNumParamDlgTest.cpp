@@ -53,6 +53,11 @@ TEST_F(NumParamPage, StartupValueMustParseAsTheTagsTypeAndIsStoredAsTyped) {
   }
 }
 
+TEST_F(NumParamPage, StoredStartupValueOf31CharactersIsShownAndStoredWhole) {
+  CheckStoredStartupValueShownWhole(kReal, u"1.00000000000000000000000000005");
+  CheckStoredStartupValueShownWhole(kInteger, std::u16string(29, u' ') + u"42");
+}
+
 TEST_F(NumParamPage, EmptyStoredStartupValueShowsAndStoresZero) {
   CheckEmptyStoredStartupValue(kInteger, u"0");
   CheckEmptyStoredStartupValue(kReal, u"0");

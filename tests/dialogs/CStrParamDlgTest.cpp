@@ -44,6 +44,11 @@ TEST_F(StrParamPage, StartupValueIsAnyTextUpTo1023CharactersStoredAsTyped) {
   }
 }
 
+TEST_F(StrParamPage, StoredStartupValueOf1024CharactersIsShownWholeAndItsSaveRefused) {
+  CheckStoredStartupValueShownWhole(kString, std::u16string(1023, u'a') + u"z",
+                                    u"Please enter no more than 1023 characters.");
+}
+
 TEST_F(StrParamPage, EmptyStoredStartupValueStaysEmpty) { CheckEmptyStoredStartupValue(kString, u""); }
 
 TEST_F(StrParamPage, SystemTagIsReadOnlyAndWrittenBackUnchanged) {

@@ -42,9 +42,6 @@ std::u16string RangePrompt(int low, int high) {
                           ".");
 }
 
-// Bits 5 to 17 of an element record's first word: history enabled and the history group.
-constexpr DWORD kHistoryBits = 0x0003FFE0;
-
 // What an element record holds for the History pages.
 struct History {
   DWORD flags = 0;

@@ -106,6 +106,21 @@ void ParamPageFixture::CheckEmptyStoredStartupValue(int type, std::u16string_vie
   EXPECT_EQ(Committed(tag).startup, shown);
 }
 
+void ParamPageFixture::CheckStoredStartupValueShownWhole(int type, const std::u16string& stored,
+                                                         const char16_t* prompt) {
+  SCOPED_TRACE(testing::Message() << stored.size() << " characters");
+  const std::u16string tag = AddTag(type);
+  Store(tag, {.startup = stored});
+  RunPage(tag, [&](driver::Driver& d) {
+    EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), stored);
+    if (prompt != nullptr) user.ExpectBox(prompt);
+    d.Ok();
+    EXPECT_EQ(d.Closed(), prompt == nullptr);
+    if (prompt != nullptr) d.Cancel();
+  });
+  EXPECT_EQ(Committed(tag).startup, stored);
+}
+
 void ParamPageFixture::CheckWindowsCeKeepsRetentiveParameters(int type) {
   struct Case {
     const char* ce;

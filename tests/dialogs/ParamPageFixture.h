@@ -74,6 +74,9 @@ class ParamPageFixture : public driver::UserTest {
 
   // Cases alike on every parameters page; `type` is the tag type the page is for.
   void CheckEmptyStoredStartupValue(int type, std::u16string_view shown);
+  // A stored startup value is shown whole; OK stores it unchanged, or shows the prompt and
+  // stores nothing when one is given.
+  void CheckStoredStartupValueShownWhole(int type, const std::u16string& stored, const char16_t* prompt = nullptr);
   void CheckWindowsCeKeepsRetentiveParameters(int type);
   void CheckCommitKeepsOtherFlagBits(int type, DWORD pageBits);
   void CheckUnitOfSevenCharacters(int type);

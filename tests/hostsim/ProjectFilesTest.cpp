@@ -92,6 +92,83 @@ TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
   EXPECT_EQ(OVGetRealDatabaseSize(), 1234);
 }
 
+TEST(ProjectFiles, SettingsReadBackAsTheyWereSaved) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* tags;  // [SCP] Tags as read
+  };
+  const Case cases[] = {
+      {"a comment after a value", "[SCP]\nTags=Remote1 ; the first\n", "Remote1"},
+      {"a line that continues the value", "[SCP]\nTags=Remote1\n  Remote2 ; a note\n", "Remote2"},
+      {"a semicolon inside a value", "[SCP]\nTags=Remote1;Remote2\n", "Remote1;Remote2"},
+      {"found by the fuzz target",
+       "; a commeVVVVVVVVVVV\xae\xa9\xa9\xa9\xa9\xa9\xa9\xa9VVVVVVVVVVVVVVVvVVVVVVVVVVVVVVnt\n"
+       "[oem]\n"
+       "companyid = 7 ; i~line\n"
+       "[Limits]\n"
+       "MaxTaLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLgs:21\n"
+       "  continuee 7 ; inline\n"
+       "[Limi@ts]\n"
+       "MaxTags:20\n"
+       "  continued\x9b",
+       nullptr},
+      {"a long key whose next line continues it",
+       "=;[OEM]D\n"
+       "\n"
+       "#s=LeCE=0\n"
+       ";\n"
+       "[SCP]\n"
+       "Enabled=1\n"
+       "T\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tFlow ,s=Level,tiogs=Lew ,ags"
+       "=Level, \t\t\t\t\t\t\t\t\t\t\xff\xff\xff\xff\xff\xff\xff\xff\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+       "\ttaabled\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\n"
+       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
+       "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tFlow ,s=Level,tiogs=Lew ,Tgs\xbdLevel,t",
+       nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject project;
+    const auto file = project.Folder() / "settings.ini";
+    Spill(file, c.text);
+    const hostsim::Settings once = hostsim::Settings::Load(file);
+    if (c.tags != nullptr) {
+      EXPECT_EQ(once.Get("SCP", "Tags"), c.tags);
+    }
+    once.Save(file);
+    const std::string saved = Slurp(file);
+    hostsim::Settings::Load(file).Save(file);
+    EXPECT_EQ(Slurp(file), saved);
+  }
+}
+
+TEST(ProjectFiles, SettingsLinesLongerThanTheReaderTakesAreRefused) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* error;  // null: read
+  };
+  const Case cases[] = {
+      {"198 characters", "[SCP]\nTags=" + std::string(193, 'a') + "\n", nullptr},
+      {"199 characters", "[SCP]\nTags=" + std::string(194, 'a') + "\n",
+       "settings.ini: line 2 is longer than 198 characters"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    hostsim::TempProject project;
+    const auto file = project.Folder() / "settings.ini";
+    Spill(file, c.text);
+    try {
+      hostsim::Settings::Load(file);
+      EXPECT_EQ(c.error, nullptr);
+    } catch (const ProjectError& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
+  }
+}
+
 std::u16string lastLanguage;
 void RememberLanguage(LPCWSTR code) { lastLanguage = code; }
 

@@ -42,7 +42,9 @@ HeaderIds ReadHeader() {
     if (!std::regex_match(line, match, define)) continue;
     const NamedId entry{match[1], static_cast<UINT>(std::stoul(match[2], nullptr, 0))};
     if (entry.name.starts_with("IDD_")) ids.dialogs.push_back(entry);
-    if (entry.name.starts_with("IDS_") || entry.name.starts_with("AFX_IDS_")) ids.strings.push_back(entry);
+    if (entry.name.starts_with("IDS_") || entry.name.starts_with("AFX_IDS_") || entry.name.starts_with("AFX_IDP_")) {
+      ids.strings.push_back(entry);
+    }
     if (entry.name.starts_with("IDC_")) ids.controls.push_back(entry);
   }
   return ids;

@@ -221,6 +221,21 @@ TEST_F(TagpropsPlugIn, EveryDemoTagOpensWithItsPagesInEnglishAndGerman) {
   }
 }
 
+TEST_F(TagpropsPlugIn, GermanSheetHasGermanButtonsAndPrompts) {
+  const Outcome run = WithScript("--lang de-DE", "sheet Level",
+                                 "check 1 text \"OK\"\n"
+                                 "check 2 text \"Abbrechen\"\n"
+                                 "select-all 521\n"
+                                 "type \"viel\"\n"
+                                 "expect-box \"Bitte geben Sie eine ganze Zahl ein.\"\n"
+                                 "ok\n"
+                                 "check 521 focused\n"
+                                 "cancel\n"
+                                 "check closed cancel\n");
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+}
+
 TEST_F(TagpropsPlugIn, FailuresGetOneLineAndAnExitCode) {
   struct Case {
     const char* what;

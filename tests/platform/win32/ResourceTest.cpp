@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "TestDialog.h"
+#include "platform/win32/DlgInit.h"
 #include "platform/win32/ResourceTable.h"
+#include "platform/win32/StringTableBlock.h"
 #include "resources/TestIds.h"
 
 // The test program's own embedded resources.
@@ -132,6 +134,37 @@ TEST(Resources, ACutResourceFileYieldsItsWholeEntriesOnly) {
     EXPECT_LT(entries, all + (cut + 4 >= image.size() ? 1 : 0));
     previous = entries;
   }
+}
+
+TEST(Resources, DamagedInitialDataAndStringBlocksEndWhereTheirBytesDo) {
+  struct DlgInitCase {
+    const char* what;
+    std::vector<BYTE> bytes;
+    size_t entries;
+  };
+  const DlgInitCase inits[] = {
+      {"two entries and the closing zero", {1, 0, 3, 4, 1, 0, 0, 0, 'a', 2, 0, 3, 4, 0, 0, 0, 0, 0, 0}, 2},
+      {"no closing zero", {1, 0, 3, 4, 2, 0, 0, 0, 'a', 'b'}, 1},
+      {"data past the end", {1, 0, 3, 4, 3, 0, 0, 0, 'a', 'b'}, 0},
+      // 9 + 0xFFFFFFF8 wraps to 1 in 32 bits: it must still be seen as past the end.
+      {"a length that wraps", {1, 0, 3, 4, 0xF8, 0xFF, 0xFF, 0xFF, 'a'}, 0},
+      {"a cut header", {1, 0, 3, 4, 1}, 0},
+  };
+  for (const DlgInitCase& c : inits) {
+    SCOPED_TRACE(c.what);
+    const platform::DlgInit init = platform::DlgInit::Read(c.bytes.data(), c.bytes.size());
+    EXPECT_EQ(init.entries.size(), c.entries);
+    for (const platform::DlgInitEntry& entry : init.entries) {
+      EXPECT_LE(entry.data + entry.length, c.bytes.data() + c.bytes.size());
+    }
+  }
+  // Strings 0 ("", a gap) and 1 ("ab"), then a length word that claims more than is left.
+  alignas(2) const BYTE block[] = {0, 0, 2, 0, 'a', 0, 'b', 0, 9, 0, 'c', 0};
+  EXPECT_EQ(platform::StringTableBlock::Find(block, sizeof block, 0), std::u16string_view());
+  EXPECT_EQ(platform::StringTableBlock::Find(block, sizeof block, 1), u"ab");
+  EXPECT_EQ(platform::StringTableBlock::Find(block, sizeof block, 2), std::nullopt);
+  EXPECT_EQ(platform::StringTableBlock::Find(block, 3, 1), std::nullopt) << "a cut length word";
+  EXPECT_EQ(platform::StringTableBlock::Find(block, sizeof block, 16), std::nullopt);
 }
 
 }  // namespace
