@@ -110,6 +110,9 @@ BOOL CPropertySheet::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case PSM_GETTABCONTROL:
       *pResult = reinterpret_cast<LRESULT>(TabControl());
       return TRUE;
+    case WM_NOTIFY:
+      if (OnTabNotify(reinterpret_cast<const NMHDR*>(lParam), pResult)) return TRUE;
+      return CWnd::OnWndMsg(message, wParam, lParam, pResult);
     case PSM_PRESSBUTTON:
       if (wParam == PSBTN_OK) PressOk();
       if (wParam == PSBTN_CANCEL) PressCancel();
@@ -157,20 +160,42 @@ bool CPropertySheet::CreatePageWindow(CPropertyPage* page) {
 BOOL CPropertySheet::SwitchTo(int index) {
   if (index < 0 || index >= GetPageCount()) return FALSE;
   if (index == m_nActive) return TRUE;
+  if (!LeaveActivePage()) return FALSE;
+  ::SendMessageW(TabControl(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  return ShowPage(index);
+}
+
+bool CPropertySheet::LeaveActivePage() {
   // As with a click on a tab, the focus leaves the page before the page is validated.
-  HWND tab = TabControl();
-  ::SetFocus(tab);
-  CPropertyPage* current = m_pages[static_cast<size_t>(m_nActive)];
-  if (!current->OnKillActive()) return FALSE;
-  CPropertyPage* next = m_pages[static_cast<size_t>(index)];
-  if (!next->m_hWnd && !CreatePageWindow(next)) return FALSE;
-  current->ShowWindow(SW_HIDE);
+  ::SetFocus(TabControl());
+  CPropertyPage* current = GetPage(m_nActive);
+  return !current || current->OnKillActive();
+}
+
+BOOL CPropertySheet::ShowPage(int index) {
+  CPropertyPage* next = GetPage(index);
+  if (!next || (!next->m_hWnd && !CreatePageWindow(next))) return FALSE;
+  if (CPropertyPage* current = GetPage(m_nActive); current && current != next) current->ShowWindow(SW_HIDE);
   m_nActive = index;
-  ::SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
   next->OnSetActive();
   next->ShowWindow(SW_SHOW);
-  ::SetFocus(tab);
+  ::SetFocus(TabControl());
   return TRUE;
+}
+
+BOOL CPropertySheet::OnTabNotify(const NMHDR* header, LRESULT* pResult) {
+  if (header->hwndFrom != TabControl()) return FALSE;
+  if (header->code == TCN_SELCHANGING) {
+    // Non-zero keeps the current tab: the page being left did not pass.
+    *pResult = LeaveActivePage() ? FALSE : TRUE;
+    return TRUE;
+  }
+  if (header->code == TCN_SELCHANGE) {
+    ShowPage(static_cast<int>(::SendMessageW(TabControl(), TCM_GETCURSEL, 0, 0)));
+    *pResult = 0;
+    return TRUE;
+  }
+  return FALSE;
 }
 
 void CPropertySheet::PressOk() {

@@ -4,6 +4,7 @@
 // first shown; leaving a page validates it (OnKillActive) and stays when that fails. OK
 // validates the active page, then runs OnApply (OnOK) of every page whose window exists,
 // in page order, and closes; Cancel runs OnCancel of those pages and closes.
+// A click on a tab switches through the tab control's notifications, as on Windows.
 // Front ends work the sheet through Win32 messages: PSM_SETCURSEL, PSM_GETCURRENTPAGEHWND,
 // PSM_GETTABCONTROL, PSM_PRESSBUTTON; OK and Cancel are the buttons IDOK and IDCANCEL.
 
@@ -54,7 +55,13 @@ class CPropertySheet : public CWnd {
  private:
   BOOL OnInitDialog();
   bool CreatePageWindow(CPropertyPage* page);
+  // PSM_SETCURSEL: leaves the active page (refused when it fails validation), then shows the other.
   BOOL SwitchTo(int index);
+  // The tab control asks before a click on a tab switches (TCN_SELCHANGING) and tells after
+  // (TCN_SELCHANGE). FALSE for other notifications.
+  BOOL OnTabNotify(const NMHDR* header, LRESULT* pResult);
+  bool LeaveActivePage();
+  BOOL ShowPage(int index);
   void PressOk();
   void PressCancel();
   HWND TabControl() const;
