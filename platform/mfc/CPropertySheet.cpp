@@ -22,12 +22,14 @@ BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
 END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage) : m_pParentWnd(pParentWnd) {
+  m_psh.dwSize = sizeof(m_psh);
   m_strCaption.LoadString(nIDCaption);
   m_psh.nStartPage = iSelectPage;
 }
 
 CPropertySheet::CPropertySheet(LPCWSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : m_strCaption(pszCaption), m_pParentWnd(pParentWnd) {
+  m_psh.dwSize = sizeof(m_psh);
   m_psh.nStartPage = iSelectPage;
 }
 
@@ -37,6 +39,9 @@ void CPropertySheet::AddPage(CPropertyPage* pPage) {
 }
 
 INT_PTR CPropertySheet::DoModal() {
+  // The frame holds a tab control: its window class comes with the common controls.
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
   HINSTANCE resources = AfxGetResourceHandle();
   m_titles.clear();
   m_pageCx = m_pageCy = 0;
@@ -57,14 +62,14 @@ INT_PTR CPropertySheet::DoModal() {
 
   CDialogTemplate frame(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_CONTROLPARENT, cx, cy, m_strCaption);
   DWORD child = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-  frame.AddItem(child | WS_GROUP, kMargin, kMargin, tabCx, tabCy, AFX_IDC_TAB_CONTROL, WC_TABCONTROLW, u"");
-  frame.AddItem(child | WS_GROUP | BS_DEFPUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDOK, kButtonAtom, u"OK");
+  frame.AddItem(child | WS_GROUP, kMargin, kMargin, tabCx, tabCy, AFX_IDC_TAB_CONTROL, WC_TABCONTROLW, TEXT(""));
+  frame.AddItem(child | WS_GROUP | BS_DEFPUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDOK, kButtonAtom, TEXT("OK"));
   buttonX += kButtonWidth + kMargin;
-  frame.AddItem(child | BS_PUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDCANCEL, kButtonAtom, u"Cancel");
+  frame.AddItem(child | BS_PUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDCANCEL, kButtonAtom, TEXT("Cancel"));
   if (apply) {
     buttonX += kButtonWidth + kMargin;
     frame.AddItem(child | WS_DISABLED | BS_PUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, ID_APPLY_NOW,
-                  kButtonAtom, u"&Apply");
+                  kButtonAtom, TEXT("&Apply"));
   }
   HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetForegroundWindow();
   m_psh.hwndParent = parent;
@@ -153,7 +158,10 @@ bool CPropertySheet::CreatePageWindow(CPropertyPage* page) {
   ::SetWindowLongPtrW(hWnd, GWL_STYLE, (style & ~(WS_POPUP | WS_CAPTION | WS_SYSMENU)) | WS_CHILD);
   ::SetWindowLongPtrW(hWnd, GWL_EXSTYLE, ::GetWindowLongPtrW(hWnd, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   ::EnableWindow(hWnd, TRUE);
-  ::MoveWindow(hWnd, 2 * kMargin, kMargin + kTabHeader, m_pageCx, m_pageCy, FALSE);
+  // The layout is in dialog units of the frame; windows move in pixels.
+  RECT area{2 * kMargin, kMargin + kTabHeader, 2 * kMargin + m_pageCx, kMargin + kTabHeader + m_pageCy};
+  ::MapDialogRect(m_hWnd, &area);
+  ::MoveWindow(hWnd, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
   return true;
 }
 

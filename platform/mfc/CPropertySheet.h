@@ -10,18 +10,10 @@
 
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "CPropertyPage.h"
-
-#define PSH_NOAPPLYNOW 0x00000080
-
-struct PROPSHEETHEADERW {
-  DWORD dwSize = sizeof(PROPSHEETHEADERW);
-  DWORD dwFlags = 0;
-  HWND hwndParent = nullptr;
-  LPCWSTR pszCaption = nullptr;
-  UINT nPages = 0;
-  UINT nStartPage = 0;
-};
 
 // The sheet frame's controls.
 #define AFX_IDC_TAB_CONTROL 0x3020
@@ -32,7 +24,7 @@ class CPropertySheet : public CWnd {
   explicit CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
   explicit CPropertySheet(LPCWSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
-  PROPSHEETHEADERW m_psh;
+  PROPSHEETHEADERW m_psh{};
 
   void AddPage(CPropertyPage* pPage);
   // IDOK or IDCANCEL; -1 when a page template cannot be found.

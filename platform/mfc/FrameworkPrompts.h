@@ -4,9 +4,9 @@
 
 namespace afx_prompt {
 
-inline constexpr char16_t kInteger[] = u"Please enter an integer.";
-inline constexpr char16_t kNumber[] = u"Please enter a number.";
-inline constexpr char16_t kIntegerRange[] = u"Please enter an integer between %d and %d.";
-inline constexpr char16_t kMaxChars[] = u"Please enter no more than %d characters.";
+inline constexpr WCHAR kInteger[] = TEXT("Please enter an integer.");
+inline constexpr WCHAR kNumber[] = TEXT("Please enter a number.");
+inline constexpr WCHAR kIntegerRange[] = TEXT("Please enter an integer between %d and %d.");
+inline constexpr WCHAR kMaxChars[] = TEXT("Please enter no more than %d characters.");
 
 }  // namespace afx_prompt
