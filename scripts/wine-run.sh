@@ -10,6 +10,7 @@ wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
 wineserver="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
 export WINEPREFIX="${WINEPREFIX:-$(cd "$(dirname "$program")/.." && pwd)/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
+export HOME="${HOME:-$WINEPREFIX}"
 # No prompts to install the .NET or HTML runtimes into a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -43,6 +43,10 @@ bool WritePng(const std::wstring& path, int width, int height, const std::vector
 }  // namespace
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {
+  // Everything painted first (the window's own thread paints, this one waits), then a moment for
+  // the display to show it.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(500);
   RECT r;
   if (!GetWindowRect(window, &r)) return false;
   int width = r.right - r.left, height = r.bottom - r.top;

@@ -5,6 +5,6 @@
 
 #include <string>
 
-// Copies the window's rectangle of the screen, frame included; false when it cannot be read or
-// the file cannot be written.
+// Has the window painted, then copies its rectangle of the screen, frame included; false when it
+// cannot be read or the file cannot be written.
 bool SaveScreenshot(HWND window, const std::wstring& path);

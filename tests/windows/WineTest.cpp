@@ -95,6 +95,10 @@ void IntegerSheet(Checks& checks, PlugIn& plugIn, const std::wstring& screenshot
     if (!sheet) return;
     HWND page = WindowDriver::CurrentPage(sheet);
     checks.ExpectText(WindowDriver::Text(Item(page, IDC_STARTUP_VALUE)), L"50", "startup value shown");
+    RECT area, last;
+    GetWindowRect(page, &area);
+    GetWindowRect(Item(page, IDC_SMOOTHING), &last);
+    checks.Expect(last.right <= area.right && last.bottom <= area.bottom, "the page shows its last control whole");
     if (!person.Type(page, IDC_STARTUP_VALUE, L"75") || !person.Check(page, IDC_RETENTIVE_VALUE)) return;
     if (!screenshot.empty()) checks.Expect(SaveScreenshot(sheet, screenshot), "screenshot saved");
     if (!checks.Expect(driver.ClickTab(sheet, 2), "the History tab shows its page")) return;
@@ -175,6 +179,27 @@ void StringSheet(Checks& checks, PlugIn& plugIn) {
   checks.ExpectText(Startup(Find(L"Operator")), L"Smith", "startup value after OK");
 }
 
+// The German module is found by the plug-in's naming rule in the folder de next to it.
+void GermanSheet(Checks& checks, PlugIn& plugIn) {
+  checks.Begin("German: the sheet comes from the language module");
+  plugIn.setLanguage(L"de-DE");
+  BOOL result = ModalRun::Run([&] { return plugIn.tagProperties(L"Operator"); }, [&](WindowDriver& driver) {
+    Person person(checks, driver);
+    HWND sheet = person.Window(L"Tag-Eigenschaften");
+    if (!sheet) return;
+    WCHAR title[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = title;
+    item.cchTextMax = 64;
+    SendMessageW(WindowDriver::TabControl(sheet), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    checks.ExpectText(title, L"Parameter", "first tab");
+    driver.PressButton(sheet, IDCANCEL);
+  });
+  plugIn.setLanguage(L"en-US");
+  checks.Expect(result == 1, "DBTagProperties returns 1");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -188,5 +213,6 @@ int wmain(int argc, wchar_t** argv) {
   RealSheetRefusesTab(checks, plugIn);
   BooleanSheet(checks, plugIn);
   StringSheet(checks, plugIn);
+  GermanSheet(checks, plugIn);
   return checks.Finish();
 }
