@@ -41,9 +41,9 @@ void CDlgGeneral::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_TYPE, m_cbType);
   DDX_Control(pDX, IDC_SCOPE, m_cbScope);
   DDX_Control(pDX, IDC_TAGNAME, m_edTagName);
-  DDX_Control(pDX, IDC_SIZE, m_edSize);
+  DDX_Control(pDX, IDC_TAG_SIZE, m_edSize);
   DDX_Control(pDX, IDC_DESCRIPTION, m_edDescription);
-  DDX_Text(pDX, IDC_SIZE, m_nSize);
+  DDX_Text(pDX, IDC_TAG_SIZE, m_nSize);
   DDX_Text(pDX, IDC_TAGNAME, m_strTagName);
   DDX_CBIndex(pDX, IDC_SCOPE, m_nScope);
   // The size's range is checked after the scope is exchanged: a size out of range leaves the

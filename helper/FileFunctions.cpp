@@ -57,6 +57,15 @@ bool ReadUtf16(FILE* file, std::size_t size, std::u16string& text) {
   return true;
 }
 
+// The C runtime's wide file functions take UTF-16 units of its own character type.
+template <class Char>
+FILE* CallOpen(FILE* (*open)(const Char*, const Char*), const std::u16string& path, const char16_t* mode) {
+  static_assert(sizeof(Char) == sizeof(char16_t), "wide file names are UTF-16");
+  return open(reinterpret_cast<const Char*>(path.c_str()), reinterpret_cast<const Char*>(mode));
+}
+
+FILE* OpenFile(const std::u16string& path, const char16_t* mode) { return CallOpen(_wfopen, path, mode); }
+
 bool ReadBytes(FILE* file, std::size_t size, std::u16string& text) {
   const auto bytes = std::make_unique_for_overwrite<char[]>(size);
   if (std::fread(bytes.get(), 1, size, file) != size) {
@@ -69,7 +78,7 @@ bool ReadBytes(FILE* file, std::size_t size, std::u16string& text) {
 }  // namespace
 
 bool FileFunctions::FileExists(const std::u16string& path) {
-  return FileHandle(_wfopen(path.c_str(), u"rb")) != nullptr;
+  return FileHandle(OpenFile(path, u"rb")) != nullptr;
 }
 
 bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
@@ -77,7 +86,7 @@ bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
     return false;
   }
   text->clear();
-  FileHandle file(_wfopen(path.c_str(), u"rb"));
+  FileHandle file(OpenFile(path, u"rb"));
   if (!file) {
     return false;
   }
@@ -106,7 +115,7 @@ bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
 }
 
 bool FileFunctions::WriteFile(const std::u16string& path, const std::u16string& text) {
-  FileHandle file(_wfopen(path.c_str(), u"wb"));
+  FileHandle file(OpenFile(path, u"wb"));
   if (!file) {
     return false;
   }

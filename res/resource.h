@@ -52,7 +52,7 @@
 
 // Tag properties dialog (IDD_GENERAL)
 #define IDC_TAGNAME                     8000
-#define IDC_SIZE                        8001
+#define IDC_TAG_SIZE                    8001
 #define IDC_TYPE                        8002
 #define IDC_DESCRIPTION                 8003
 #define IDC_SCOPE                       8005

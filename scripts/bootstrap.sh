@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   rapidjson-dev libsqlite3-dev libncurses-dev libinih-dev libspdlog-dev
   binutils-mingw-w64-i686 tmux
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 fonts-wine xvfb
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "Utf8.h"
 #include "WindowQueries.h"
 #include "../win32/FrontEnd.h"
+#include "../win32/TabControl.h"
 
 namespace driver {
 
@@ -105,7 +106,8 @@ void Driver::Page(std::u16string_view title, Where where) {
   std::vector<std::u16string> titles = Pages(where);
   auto found = std::find(titles.begin(), titles.end(), title);
   if (found == titles.end()) Fail(where, "page: no tab " + Quoted(title) + " among " + QuotedList(titles));
-  SendMessageW(m_window, PSM_SETCURSEL, static_cast<WPARAM>(found - titles.begin()), 0);
+  // A click on the tab: the tab control asks the sheet, which validates the page being left.
+  platform::TabControl::Pick(TabControl(where), static_cast<int>(found - titles.begin()));
   m_user.AfterAction();
 }
 

@@ -5,11 +5,11 @@
 //
 //   driver::ScriptedUser user;
 //   user.OnModal([&](driver::Driver& d) {
-//     d.SelectAll(IDC_SIZE);
+//     d.SelectAll(IDC_TAG_SIZE);
 //     d.Type(u"abc");
 //     user.ExpectBox(u"Please enter an integer.");
 //     d.Ok();
-//     EXPECT_TRUE(d.Focused(IDC_SIZE));
+//     EXPECT_TRUE(d.Focused(IDC_TAG_SIZE));
 //     d.Cancel();
 //   });
 //   dialog.DoModal();

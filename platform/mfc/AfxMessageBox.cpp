@@ -5,7 +5,7 @@
 
 int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT) {
   LPCWSTR title = AfxGetAppName();
-  return ::MessageBoxW(::GetForegroundWindow(), lpszText, title ? title : u"", nType);
+  return ::MessageBoxW(::GetForegroundWindow(), lpszText, title ? title : TEXT(""), nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {

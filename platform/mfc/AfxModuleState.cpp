@@ -1,6 +1,6 @@
 #include "AfxModuleState.h"
 
-#include "../win32/WinBase.h"
+#include <windows.h>
 
 namespace {
 

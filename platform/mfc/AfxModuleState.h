@@ -4,7 +4,9 @@
 // and each of its exported functions switches to it for its duration:
 //     AFX_MANAGE_STATE(AfxGetStaticModuleState());
 
-#include "../win32/WinTypes.h"
+#include <windows.h>
+
+#include "AfxVisibility.h"
 
 class CWinApp;
 
@@ -25,7 +27,7 @@ AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* state);
 
 // The calling module's own state, from the module start-up library (mfcdll) that every
 // module built on the framework links; hidden, so that each module binds its own.
-__attribute__((visibility("hidden"))) AFX_MODULE_STATE* AfxGetStaticModuleState();
+AFX_MODULE_PRIVATE AFX_MODULE_STATE* AfxGetStaticModuleState();
 
 // Keeps a module state switched in for its lifetime.
 class AFX_MAINTAIN_STATE2 {

@@ -2,7 +2,7 @@
 // One data exchange between a window's members and its controls. The DDX_ and DDV_
 // functions prepare the control they work on, so that a failure can point at it.
 
-#include "../win32/WinTypes.h"
+#include <windows.h>
 
 class CWnd;
 

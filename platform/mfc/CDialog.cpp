@@ -1,8 +1,14 @@
 #include "CDialog.h"
 
+#include <windows.h>
+
 #include "AfxModuleState.h"
 #include "../win32/DlgInit.h"
-#include "../win32/WinBase.h"
+
+// The framework's resource type of a template's initial control data.
+#ifndef RT_DLGINIT
+#define RT_DLGINIT MAKEINTRESOURCEW(240)
+#endif
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "CDialogTemplate.h"
 
 #include <string>
+#include <windows.h>
 
 #include "../win32/LittleEndianReader.h"
-#include "../win32/WinBase.h"
 
 bool CDialogTemplate::ReadHeader(HINSTANCE module, UINT nID, Header& header) {
   HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(nID), RT_DIALOG);
@@ -27,7 +27,7 @@ bool CDialogTemplate::ReadHeader(HINSTANCE module, UINT nID, Header& header) {
   if (!reader.NameOrOrdinal(menu, ordinal) || !reader.NameOrOrdinal(className, ordinal) ||
       !reader.NameOrOrdinal(caption, ordinal))
     return false;
-  header.caption = caption.c_str();
+  for (char16_t unit : caption) header.caption += static_cast<WCHAR>(unit);
   return true;
 }
 
@@ -43,7 +43,7 @@ CDialogTemplate::CDialogTemplate(DWORD style, DWORD exStyle, int cx, int cy, LPC
   m_words.push_back(0);  // the dialog class
   AddString(caption);
   m_words.push_back(8);
-  AddString(u"MS Shell Dlg");
+  AddString(TEXT("MS Shell Dlg"));
 }
 
 void CDialogTemplate::AddItem(DWORD style, int x, int y, int cx, int cy, WORD id, WORD classAtom, LPCWSTR text) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CString.h"
-#include "../win32/WinUser.h"
+#include <windows.h>
 
 class CDialogTemplate {
  public:

@@ -23,12 +23,14 @@ BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
 END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage) : m_pParentWnd(pParentWnd) {
+  m_psh.dwSize = sizeof(m_psh);
   m_strCaption.LoadString(nIDCaption);
   m_psh.nStartPage = iSelectPage;
 }
 
 CPropertySheet::CPropertySheet(LPCWSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : m_strCaption(pszCaption), m_pParentWnd(pParentWnd) {
+  m_psh.dwSize = sizeof(m_psh);
   m_psh.nStartPage = iSelectPage;
 }
 
@@ -38,6 +40,9 @@ void CPropertySheet::AddPage(CPropertyPage* pPage) {
 }
 
 INT_PTR CPropertySheet::DoModal() {
+  // The frame holds a tab control: its window class comes with the common controls.
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
   HINSTANCE resources = AfxGetResourceHandle();
   m_titles.clear();
   m_pageCx = m_pageCy = 0;
@@ -58,7 +63,7 @@ INT_PTR CPropertySheet::DoModal() {
 
   CDialogTemplate frame(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_CONTROLPARENT, cx, cy, m_strCaption);
   DWORD child = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-  frame.AddItem(child | WS_GROUP, kMargin, kMargin, tabCx, tabCy, AFX_IDC_TAB_CONTROL, WC_TABCONTROLW, u"");
+  frame.AddItem(child | WS_GROUP, kMargin, kMargin, tabCx, tabCy, AFX_IDC_TAB_CONTROL, WC_TABCONTROLW, TEXT(""));
   frame.AddItem(child | WS_GROUP | BS_DEFPUSHBUTTON, buttonX, buttonY, kButtonWidth, kButtonHeight, IDOK, kButtonAtom,
                 afx_prompt::Load(AFX_IDS_SHEET_OK, afx_prompt::kOk));
   buttonX += kButtonWidth + kMargin;
@@ -113,6 +118,9 @@ BOOL CPropertySheet::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case PSM_GETTABCONTROL:
       *pResult = reinterpret_cast<LRESULT>(TabControl());
       return TRUE;
+    case WM_NOTIFY:
+      if (OnTabNotify(reinterpret_cast<const NMHDR*>(lParam), pResult)) return TRUE;
+      return CWnd::OnWndMsg(message, wParam, lParam, pResult);
     case PSM_PRESSBUTTON:
       if (wParam == PSBTN_OK) PressOk();
       if (wParam == PSBTN_CANCEL) PressCancel();
@@ -153,27 +161,52 @@ bool CPropertySheet::CreatePageWindow(CPropertyPage* page) {
   ::SetWindowLongPtrW(hWnd, GWL_STYLE, (style & ~(WS_POPUP | WS_CAPTION | WS_SYSMENU)) | WS_CHILD);
   ::SetWindowLongPtrW(hWnd, GWL_EXSTYLE, ::GetWindowLongPtrW(hWnd, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   ::EnableWindow(hWnd, TRUE);
-  ::MoveWindow(hWnd, 2 * kMargin, kMargin + kTabHeader, m_pageCx, m_pageCy, FALSE);
+  // The layout is in dialog units of the frame; windows move in pixels.
+  RECT area{2 * kMargin, kMargin + kTabHeader, 2 * kMargin + m_pageCx, kMargin + kTabHeader + m_pageCy};
+  ::MapDialogRect(m_hWnd, &area);
+  ::MoveWindow(hWnd, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
   return true;
 }
 
 BOOL CPropertySheet::SwitchTo(int index) {
   if (index < 0 || index >= GetPageCount()) return FALSE;
   if (index == m_nActive) return TRUE;
+  if (!LeaveActivePage()) return FALSE;
+  ::SendMessageW(TabControl(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  return ShowPage(index);
+}
+
+bool CPropertySheet::LeaveActivePage() {
   // As with a click on a tab, the focus leaves the page before the page is validated.
-  HWND tab = TabControl();
-  ::SetFocus(tab);
-  CPropertyPage* current = m_pages[static_cast<size_t>(m_nActive)];
-  if (!current->OnKillActive()) return FALSE;
-  CPropertyPage* next = m_pages[static_cast<size_t>(index)];
-  if (!next->m_hWnd && !CreatePageWindow(next)) return FALSE;
-  current->ShowWindow(SW_HIDE);
+  ::SetFocus(TabControl());
+  CPropertyPage* current = GetPage(m_nActive);
+  return !current || current->OnKillActive();
+}
+
+BOOL CPropertySheet::ShowPage(int index) {
+  CPropertyPage* next = GetPage(index);
+  if (!next || (!next->m_hWnd && !CreatePageWindow(next))) return FALSE;
+  if (CPropertyPage* current = GetPage(m_nActive); current && current != next) current->ShowWindow(SW_HIDE);
   m_nActive = index;
-  ::SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
   next->OnSetActive();
   next->ShowWindow(SW_SHOW);
-  ::SetFocus(tab);
+  ::SetFocus(TabControl());
   return TRUE;
+}
+
+BOOL CPropertySheet::OnTabNotify(const NMHDR* header, LRESULT* pResult) {
+  if (header->hwndFrom != TabControl()) return FALSE;
+  if (header->code == TCN_SELCHANGING) {
+    // Non-zero keeps the current tab: the page being left did not pass.
+    *pResult = LeaveActivePage() ? FALSE : TRUE;
+    return TRUE;
+  }
+  if (header->code == TCN_SELCHANGE) {
+    ShowPage(static_cast<int>(::SendMessageW(TabControl(), TCM_GETCURSEL, 0, 0)));
+    *pResult = 0;
+    return TRUE;
+  }
+  return FALSE;
 }
 
 void CPropertySheet::PressOk() {

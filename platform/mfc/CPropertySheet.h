@@ -4,23 +4,16 @@
 // first shown; leaving a page validates it (OnKillActive) and stays when that fails. OK
 // validates the active page, then runs OnApply (OnOK) of every page whose window exists,
 // in page order, and closes; Cancel runs OnCancel of those pages and closes.
+// A click on a tab switches through the tab control's notifications, as on Windows.
 // Front ends work the sheet through Win32 messages: PSM_SETCURSEL, PSM_GETCURRENTPAGEHWND,
 // PSM_GETTABCONTROL, PSM_PRESSBUTTON; OK and Cancel are the buttons IDOK and IDCANCEL.
 
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "CPropertyPage.h"
-
-#define PSH_NOAPPLYNOW 0x00000080
-
-struct PROPSHEETHEADERW {
-  DWORD dwSize = sizeof(PROPSHEETHEADERW);
-  DWORD dwFlags = 0;
-  HWND hwndParent = nullptr;
-  LPCWSTR pszCaption = nullptr;
-  UINT nPages = 0;
-  UINT nStartPage = 0;
-};
 
 // The sheet frame's controls.
 #define AFX_IDC_TAB_CONTROL 0x3020
@@ -31,7 +24,7 @@ class CPropertySheet : public CWnd {
   explicit CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
   explicit CPropertySheet(LPCWSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
-  PROPSHEETHEADERW m_psh;
+  PROPSHEETHEADERW m_psh{};
 
   void AddPage(CPropertyPage* pPage);
   // IDOK or IDCANCEL; -1 when a page template cannot be found.
@@ -54,7 +47,13 @@ class CPropertySheet : public CWnd {
  private:
   BOOL OnInitDialog();
   bool CreatePageWindow(CPropertyPage* page);
+  // PSM_SETCURSEL: leaves the active page (refused when it fails validation), then shows the other.
   BOOL SwitchTo(int index);
+  // The tab control asks before a click on a tab switches (TCN_SELCHANGING) and tells after
+  // (TCN_SELCHANGE). FALSE for other notifications.
+  BOOL OnTabNotify(const NMHDR* header, LRESULT* pResult);
+  bool LeaveActivePage();
+  BOOL ShowPage(int index);
   void PressOk();
   void PressCancel();
   HWND TabControl() const;

@@ -5,19 +5,18 @@
 #include <cstdio>
 #include <locale.h>
 #include <string>
+#include <windows.h>
 
 #include "AfxModuleState.h"
-#include "../win32/WinUser.h"
-#include "../win32/WinBase.h"
 
 namespace {
 
-bool IsBlank(WCHAR ch) { return ch == u' ' || (ch >= u'\t' && ch <= u'\r'); }
+bool IsBlank(WCHAR ch) { return ch == TEXT(' ') || (ch >= TEXT('\t') && ch <= TEXT('\r')); }
 
 // Case mapping for the scripts the product's languages use: ASCII, Latin-1, Latin
 // Extended-A, Greek and Cyrillic.
 WCHAR ToUpper(WCHAR ch) {
-  if (ch >= u'a' && ch <= u'z') return static_cast<WCHAR>(ch - 32);
+  if (ch >= TEXT('a') && ch <= TEXT('z')) return static_cast<WCHAR>(ch - 32);
   if (ch < 0x80) return ch;
   if ((ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x3B1 && ch <= 0x3C9 && ch != 0x3C2) ||
       (ch >= 0x430 && ch <= 0x44F))
@@ -34,7 +33,7 @@ WCHAR ToUpper(WCHAR ch) {
 }
 
 WCHAR ToLower(WCHAR ch) {
-  if (ch >= u'A' && ch <= u'Z') return static_cast<WCHAR>(ch + 32);
+  if (ch >= TEXT('A') && ch <= TEXT('Z')) return static_cast<WCHAR>(ch + 32);
   if (ch < 0x80) return ch;
   if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) || (ch >= 0x391 && ch <= 0x3A9 && ch != 0x3A2) ||
       (ch >= 0x410 && ch <= 0x42F))
@@ -50,8 +49,8 @@ WCHAR ToLower(WCHAR ch) {
   return ch;
 }
 
-std::u16string Widen(const char* text) {
-  std::u16string out;
+AfxString Widen(const char* text) {
+  AfxString out;
   for (const char* p = text; *p; ++p) out += static_cast<WCHAR>(static_cast<unsigned char>(*p));
   return out;
 }
@@ -65,16 +64,35 @@ struct Conversion {
 };
 
 // Pads text to the conversion's width, on the left unless the '-' flag is given.
-std::u16string Pad(std::u16string text, const Conversion& conversion) {
+AfxString Pad(AfxString text, const Conversion& conversion) {
   if (conversion.width > static_cast<int>(text.size())) {
-    std::u16string fill(static_cast<size_t>(conversion.width) - text.size(), u' ');
-    text = conversion.flags.find('-') != std::string::npos ? text + fill : fill + text;
+    const size_t missing = static_cast<size_t>(conversion.width) - text.size();
+    if (conversion.flags.find('-') != std::string::npos)
+      text.append(missing, TEXT(' '));
+    else
+      text.insert(0, missing, TEXT(' '));
   }
   return text;
 }
 
-// Numbers are formatted in the C locale whatever the process's locale is (a front end may
-// switch it for its terminal): the decimal point is always a dot.
+// Numbers are formatted in the C locale whatever the process's locale is (a front end or a
+// host may switch it): the decimal point is always a dot.
+#ifdef _WIN32
+class CLocaleScope {
+ public:
+  CLocaleScope() : m_mode(_configthreadlocale(_ENABLE_PER_THREAD_LOCALE)), m_previous(setlocale(LC_NUMERIC, nullptr)) {
+    setlocale(LC_NUMERIC, "C");
+  }
+  ~CLocaleScope() {
+    setlocale(LC_NUMERIC, m_previous.c_str());
+    _configthreadlocale(m_mode);
+  }
+
+ private:
+  int m_mode;
+  std::string m_previous;
+};
+#else
 class CLocaleScope {
  public:
   CLocaleScope() : m_previous(uselocale(CLocale())) {}
@@ -87,24 +105,29 @@ class CLocaleScope {
   }
   locale_t m_previous;
 };
+#endif
 
-std::u16string Convert(const Conversion& conversion, const CStringFormatArg* arg) {
-  std::string narrow = "%" + conversion.flags;
+AfxString Convert(const Conversion& conversion, const CStringFormatArg* arg) {
+  std::string narrow = "%";
+  narrow += conversion.flags;
   if (conversion.width >= 0) narrow += std::to_string(conversion.width);
-  if (conversion.precision >= 0) narrow += "." + std::to_string(conversion.precision);
+  if (conversion.precision >= 0) {
+    narrow += '.';
+    narrow += std::to_string(conversion.precision);
+  }
   char buffer[512];
   CLocaleScope cLocale;
   switch (conversion.type) {
     case 's':
     case 'S': {
-      std::u16string text = arg && arg->AsText() ? arg->AsText() : u"(null)";
+      AfxString text = arg && arg->AsText() ? arg->AsText() : TEXT("(null)");
       if (conversion.precision >= 0 && text.size() > static_cast<size_t>(conversion.precision))
         text.resize(static_cast<size_t>(conversion.precision));
       return Pad(text, conversion);
     }
     case 'c':
     case 'C':
-      return Pad(std::u16string(1, static_cast<WCHAR>(arg ? arg->AsUnsigned() : 0)), conversion);
+      return Pad(AfxString(1, static_cast<WCHAR>(arg ? arg->AsUnsigned() : 0)), conversion);
     case 'd':
     case 'i':
       narrow += "lld";
@@ -172,7 +195,7 @@ CString::CString(WCHAR ch, int repeat) {
 }
 
 CString& CString::operator=(LPCWSTR text) {
-  m_text = text ? text : u"";
+  m_text = text ? text : TEXT("");
   return *this;
 }
 
@@ -192,9 +215,9 @@ CString& CString::operator+=(WCHAR ch) {
 }
 
 BOOL CString::LoadString(UINT id) {
-  std::u16string buffer(256, u'\0');
+  AfxString buffer(256, TEXT('\0'));
   for (;;) {
-    int length = LoadStringW(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
+    int length = ::LoadStringW(AfxGetResourceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
     if (length <= 0) {
       m_text.clear();
       return FALSE;
@@ -204,47 +227,47 @@ BOOL CString::LoadString(UINT id) {
       m_text = std::move(buffer);
       return TRUE;
     }
-    buffer.assign(buffer.size() * 2, u'\0');
+    buffer.assign(buffer.size() * 2, TEXT('\0'));
   }
 }
 
 void CString::FormatList(LPCWSTR format, std::initializer_list<CStringFormatArg> args) {
-  std::u16string out;
+  AfxString out;
   const CStringFormatArg* next = args.begin();
   auto take = [&]() -> const CStringFormatArg* { return next != args.end() ? next++ : nullptr; };
-  for (LPCWSTR p = format ? format : u""; *p; ++p) {
-    if (*p != u'%') {
+  for (LPCWSTR p = format ? format : TEXT(""); *p; ++p) {
+    if (*p != TEXT('%')) {
       out += *p;
       continue;
     }
     ++p;
-    if (*p == u'%') {
-      out += u'%';
+    if (*p == TEXT('%')) {
+      out += TEXT('%');
       continue;
     }
     Conversion conversion;
-    while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
+    while (*p == TEXT('-') || *p == TEXT('+') || *p == TEXT(' ') || *p == TEXT('#') || *p == TEXT('0'))
       conversion.flags += static_cast<char>(*p++);
-    if (*p == u'*') {
+    if (*p == TEXT('*')) {
       const CStringFormatArg* width = take();
       conversion.width = width ? static_cast<int>(width->AsSigned()) : 0;
       ++p;
     } else {
-      for (; *p >= u'0' && *p <= u'9'; ++p) conversion.width = std::max(conversion.width, 0) * 10 + (*p - u'0');
+      for (; *p >= TEXT('0') && *p <= TEXT('9'); ++p) conversion.width = std::max(conversion.width, 0) * 10 + (*p - TEXT('0'));
     }
-    if (*p == u'.') {
+    if (*p == TEXT('.')) {
       ++p;
       conversion.precision = 0;
-      if (*p == u'*') {
+      if (*p == TEXT('*')) {
         const CStringFormatArg* precision = take();
         conversion.precision = precision ? static_cast<int>(precision->AsSigned()) : 0;
         ++p;
       } else {
-        for (; *p >= u'0' && *p <= u'9'; ++p) conversion.precision = conversion.precision * 10 + (*p - u'0');
+        for (; *p >= TEXT('0') && *p <= TEXT('9'); ++p) conversion.precision = conversion.precision * 10 + (*p - TEXT('0'));
       }
     }
-    while (*p == u'h' || *p == u'l' || *p == u'L' || *p == u'I' || *p == u'3' || *p == u'2' ||
-           *p == u'6' || *p == u'4' || *p == u'z')
+    while (*p == TEXT('h') || *p == TEXT('l') || *p == TEXT('L') || *p == TEXT('I') || *p == TEXT('3') || *p == TEXT('2') ||
+           *p == TEXT('6') || *p == TEXT('4') || *p == TEXT('z'))
       ++p;
     if (!*p) break;
     conversion.type = static_cast<char>(*p);
@@ -277,7 +300,7 @@ CString& CString::MakeLower() {
   return *this;
 }
 
-int CString::Compare(LPCWSTR other) const { return m_text.compare(other ? other : u""); }
+int CString::Compare(LPCWSTR other) const { return m_text.compare(other ? other : TEXT("")); }
 
 int CString::CompareNoCase(LPCWSTR other) const {
   CString a(*this), b(other);
@@ -287,18 +310,18 @@ int CString::CompareNoCase(LPCWSTR other) const {
 int CString::Find(WCHAR ch, int start) const {
   if (start < 0 || start > GetLength()) return -1;
   size_t at = m_text.find(ch, static_cast<size_t>(start));
-  return at == std::u16string::npos ? -1 : static_cast<int>(at);
+  return at == AfxString::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::Find(LPCWSTR text, int start) const {
   if (start < 0 || start > GetLength()) return -1;
-  size_t at = m_text.find(text ? text : u"", static_cast<size_t>(start));
-  return at == std::u16string::npos ? -1 : static_cast<int>(at);
+  size_t at = m_text.find(text ? text : TEXT(""), static_cast<size_t>(start));
+  return at == AfxString::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::ReverseFind(WCHAR ch) const {
   size_t at = m_text.rfind(ch);
-  return at == std::u16string::npos ? -1 : static_cast<int>(at);
+  return at == AfxString::npos ? -1 : static_cast<int>(at);
 }
 
 CString CString::Left(int count) const {
@@ -330,11 +353,11 @@ int CString::Replace(WCHAR oldChar, WCHAR newChar) {
 }
 
 int CString::Replace(LPCWSTR oldText, LPCWSTR newText) {
-  std::u16string from = oldText ? oldText : u"";
-  std::u16string to = newText ? newText : u"";
+  AfxString from = oldText ? oldText : TEXT("");
+  AfxString to = newText ? newText : TEXT("");
   if (from.empty()) return 0;
   int count = 0;
-  for (size_t at = m_text.find(from); at != std::u16string::npos; at = m_text.find(from, at + to.size())) {
+  for (size_t at = m_text.find(from); at != AfxString::npos; at = m_text.find(from, at + to.size())) {
     m_text.replace(at, from.size(), to);
     ++count;
   }
@@ -347,11 +370,11 @@ LPWSTR CString::GetBuffer(int minLength) {
 }
 
 void CString::ReleaseBuffer(int newLength) {
-  if (newLength < 0) newLength = static_cast<int>(std::u16string(m_text.c_str()).size());
+  if (newLength < 0) newLength = static_cast<int>(AfxString(m_text.c_str()).size());
   m_text.resize(static_cast<size_t>(newLength));
 }
 
 CString operator+(const CString& a, const CString& b) { return CString(a.m_text + b.m_text); }
-CString operator+(const CString& a, LPCWSTR b) { return CString(a.m_text + (b ? b : u"")); }
-CString operator+(LPCWSTR a, const CString& b) { return CString((a ? a : u"") + b.m_text); }
+CString operator+(const CString& a, LPCWSTR b) { return CString(a.m_text + (b ? b : TEXT(""))); }
+CString operator+(LPCWSTR a, const CString& b) { return CString((a ? a : TEXT("")) + b.m_text); }
 CString operator+(const CString& a, WCHAR b) { return CString(a.m_text + b); }

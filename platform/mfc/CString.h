@@ -1,5 +1,5 @@
 #pragma once
-// The framework's string: UTF-16 text over std::u16string with the members the
+// The framework's string: UTF-16 text over the standard string of WCHAR with the members the
 // code uses. Format takes its arguments type-safely (a CString may be passed for
 // %s as it is), with the printf meanings of the framework: %s is wide text.
 
@@ -7,7 +7,10 @@
 #include <string>
 #include <type_traits>
 
-#include "../win32/WinTypes.h"
+#include <windows.h>
+
+// The standard library's string of the platform's UTF-16 units.
+using AfxString = std::basic_string<WCHAR>;
 
 // One argument of CString::Format.
 class CStringFormatArg {
@@ -51,8 +54,8 @@ class CString {
   CString(LPCWSTR text);  // a null pointer gives the empty string
   CString(LPCWSTR text, int length);
   CString(WCHAR ch, int repeat = 1);
-  CString(const std::u16string& text) : m_text(text) {}
-  CString(std::u16string&& text) : m_text(std::move(text)) {}
+  CString(const AfxString& text) : m_text(text) {}
+  CString(AfxString&& text) : m_text(std::move(text)) {}
 
   CString& operator=(LPCWSTR text);
   CString& operator+=(const CString& text);
@@ -64,7 +67,7 @@ class CString {
   void Empty() { m_text.clear(); }
   LPCWSTR GetString() const { return m_text.c_str(); }
   operator LPCWSTR() const { return m_text.c_str(); }
-  const std::u16string& GetStdString() const { return m_text; }
+  const AfxString& GetStdString() const { return m_text; }
   WCHAR GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
   WCHAR operator[](int index) const { return GetAt(index); }
 
@@ -124,5 +127,5 @@ class CString {
  private:
   void FormatList(LPCWSTR format, std::initializer_list<CStringFormatArg> args);
 
-  std::u16string m_text;
+  AfxString m_text;
 };

@@ -27,7 +27,7 @@ void CWinApp::SetCurrentHandles() {
   SetAppName(title.GetStdString());
 }
 
-void CWinApp::SetAppName(const std::u16string& name) {
+void CWinApp::SetAppName(const AfxString& name) {
   m_appName = name;
   m_pszAppName = m_appName.c_str();
   m_pModuleState->m_lpszCurrentAppName = m_pszAppName;

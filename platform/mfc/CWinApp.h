@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AfxModuleState.h"
+#include "CString.h"
 #include "CWinThread.h"
 
 #ifndef AFX_IDS_APP_TITLE
@@ -28,10 +29,10 @@ class CWinApp : public CWinThread {
   void SetCurrentHandles();
 
  private:
-  void SetAppName(const std::u16string& name);
+  void SetAppName(const AfxString& name);
 
   AFX_MODULE_STATE* m_pModuleState;
-  std::u16string m_appName;
+  AfxString m_appName;
 };
 
 // The application object, title, thread and main window of the module state in effect.

@@ -5,7 +5,7 @@
 
 #include "CCmdTarget.h"
 #include "CString.h"
-#include "../win32/WinUser.h"
+#include <windows.h>
 
 class CDataExchange;
 

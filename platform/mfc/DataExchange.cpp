@@ -10,7 +10,7 @@
 
 namespace {
 
-bool IsBlank(WCHAR ch) { return ch == u' ' || (ch >= u'\t' && ch <= u'\r'); }
+bool IsBlank(WCHAR ch) { return ch == TEXT(' ') || (ch >= TEXT('\t') && ch <= TEXT('\r')); }
 
 CString WindowText(HWND control) {
   CString text;
@@ -73,7 +73,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
     if (!ParseInt(WindowText(control), value)) FailWith(pDX, afx_prompt::Load(AFX_IDP_PARSE_INT, afx_prompt::kInteger));
   } else {
     CString text;
-    text.Format(u"%d", value);
+    text.Format(TEXT("%d"), value);
     SetWindowTextIfChanged(control, text);
   }
 }

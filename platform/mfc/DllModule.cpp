@@ -2,9 +2,10 @@
 // plug-in): the module's own state, AfxGetStaticModuleState, and the entry point that the
 // platform calls when it loads and unloads the module.
 
+#include <windows.h>
+
 #include "AfxModuleState.h"
 #include "CWinApp.h"
-#include "../win32/WinBase.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ __attribute__((init_priority(101))) InitialSwitch g_initialSwitch;
 
 AFX_MODULE_STATE* AfxGetStaticModuleState() { return &OwnState(); }
 
-extern "C" __attribute__((visibility("default"))) BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+extern "C" AFX_MODULE_ENTRY BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     AfxSetModuleState(g_initialSwitch.previous);
     AFX_MANAGE_STATE(&OwnState());

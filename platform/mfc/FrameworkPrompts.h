@@ -20,13 +20,13 @@
 
 namespace afx_prompt {
 
-inline constexpr char16_t kInteger[] = u"Please enter an integer.";
-inline constexpr char16_t kNumber[] = u"Please enter a number.";
-inline constexpr char16_t kIntegerRange[] = u"Please enter an integer between %d and %d.";
-inline constexpr char16_t kMaxChars[] = u"Please enter no more than %d characters.";
-inline constexpr char16_t kOk[] = u"OK";
-inline constexpr char16_t kCancel[] = u"Cancel";
-inline constexpr char16_t kApply[] = u"&Apply";
+inline constexpr WCHAR kInteger[] = TEXT("Please enter an integer.");
+inline constexpr WCHAR kNumber[] = TEXT("Please enter a number.");
+inline constexpr WCHAR kIntegerRange[] = TEXT("Please enter an integer between %d and %d.");
+inline constexpr WCHAR kMaxChars[] = TEXT("Please enter no more than %d characters.");
+inline constexpr WCHAR kOk[] = TEXT("OK");
+inline constexpr WCHAR kCancel[] = TEXT("Cancel");
+inline constexpr WCHAR kApply[] = TEXT("&Apply");
 
 // The string of that id in the current resource module, else the English wording.
 CString Load(UINT id, LPCWSTR english);

@@ -7,7 +7,7 @@
 // with DECLARE_MESSAGE_MAP() in its declaration. Handlers take no arguments. What a class
 // does not handle goes to its base class's map.
 
-#include "../win32/WinUser.h"
+#include <windows.h>
 
 class CCmdTarget;
 typedef void (CCmdTarget::*AFX_PMSG)();

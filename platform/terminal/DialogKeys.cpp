@@ -9,6 +9,7 @@
 #include "../win32/ComboBoxControl.h"
 #include "../win32/DialogNavigation.h"
 #include "../win32/FrontEnd.h"
+#include "../win32/TabControl.h"
 
 namespace terminal {
 
@@ -209,7 +210,7 @@ void DialogKeys::Key(const Input& input) {
     const auto current = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
     const int next = current + (input.key == KeyCode::Left ? -1 : 1);
     if (next >= 0 && next < static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0))) {
-      SendMessageW(dialog, PSM_SETCURSEL, static_cast<WPARAM>(next), 0);
+      platform::TabControl::Pick(tabs, next);
     }
     return;
   }
@@ -286,7 +287,7 @@ void DialogKeys::Click(Point at) {
   const int col = at.col - m_origin.col;
   const int tab = m_layout.TabAt(row, col);
   if (tab >= 0) {
-    SendMessageW(m_layout.dialog, PSM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    platform::TabControl::Pick(driver::SheetTabs(m_layout.dialog), tab);
     return;
   }
   const PlacedControl* control = m_layout.ControlAt(row, col);

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "WinTypes.h"
+#include <windows.h>
 
 namespace platform {
 

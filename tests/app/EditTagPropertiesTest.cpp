@@ -22,7 +22,7 @@ TEST_F(EditTagPropertiesTest, OpensForTheExactNameOnlyWithTheTagsDefinition) {
   user.OnModal([](driver::Driver& d) {
     EXPECT_EQ(d.Title(), u"Properties");
     EXPECT_EQ(d.Text(IDC_TAGNAME), u"Tank");
-    EXPECT_EQ(d.Text(IDC_SIZE), u"10");
+    EXPECT_EQ(d.Text(IDC_TAG_SIZE), u"10");
     EXPECT_EQ(d.Selected(IDC_TYPE), u"Integer");
     EXPECT_EQ(d.Text(IDC_DESCRIPTION), u"Main tank");
     EXPECT_EQ(d.Selected(IDC_SCOPE), u"Server");

@@ -90,7 +90,7 @@ class CDlgGeneralTest : public driver::UserTest {
   }
 
   static Locks LocksOf(driver::Driver& d) {
-    return {d.Enabled(IDC_TYPE), d.Enabled(IDC_SIZE), d.Enabled(IDC_DESCRIPTION), d.Enabled(IDC_SCOPE),
+    return {d.Enabled(IDC_TYPE), d.Enabled(IDC_TAG_SIZE), d.Enabled(IDC_DESCRIPTION), d.Enabled(IDC_SCOPE),
             d.ReadOnly(IDC_TAGNAME)};
   }
 
@@ -120,13 +120,13 @@ TEST_F(CDlgGeneralTest, ShowsTheTagAndSavesWhatThePersonChanged) {
   const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
     EXPECT_EQ(d.Text(IDC_TAGNAME), u"Tank");
     EXPECT_EQ(d.Selected(IDC_TYPE), u"Integer");
-    EXPECT_EQ(d.Text(IDC_SIZE), u"0");
+    EXPECT_EQ(d.Text(IDC_TAG_SIZE), u"0");
     EXPECT_EQ(d.Text(IDC_DESCRIPTION), u"Level");
     EXPECT_EQ(d.Items(IDC_SCOPE), (std::vector<std::u16string>{u"Local", u"Server"}));
     EXPECT_EQ(d.Selected(IDC_SCOPE), u"Local");
     ExpectLocks(LocksOf(d), {true, true, true, true, false});
     d.Choose(IDC_TYPE, u"Real");
-    Retype(d, IDC_SIZE, u"12");
+    Retype(d, IDC_TAG_SIZE, u"12");
     Retype(d, IDC_DESCRIPTION, u"Level in m");
     d.Choose(IDC_SCOPE, u"Server");
     d.Ok();
@@ -241,7 +241,7 @@ TEST_F(CDlgGeneralTest, SizeAndDescriptionWithinTheirLimits) {
   const Case cases[] = {
       {"size above the maximum", 1000, {}, u"1001", u"Please enter an integer between 0 and 1000.", IDC_SCOPE, true},
       {"negative size", 1000, {}, u"-1", u"Please enter an integer between 0 and 1000.", IDC_SCOPE, true},
-      {"size that is no number", 1000, {}, u"1O", u"Please enter an integer.", IDC_SIZE, true},
+      {"size that is no number", 1000, {}, u"1O", u"Please enter an integer.", IDC_TAG_SIZE, true},
       {"no arrays: a stored size above 0 never passes", 0, {.size = 3}, nullptr,
        u"Please enter an integer between 0 and 0.", IDC_SCOPE, false},
       {"stored description of 129 characters", 1000, {.description = longText}, nullptr,
@@ -254,8 +254,8 @@ TEST_F(CDlgGeneralTest, SizeAndDescriptionWithinTheirLimits) {
     AddTag(u"Tank", c.stored);
     caseProject.Reopen();
     EXPECT_FALSE(Edit(u"Tank", [&](driver::Driver& d) {
-      EXPECT_EQ(d.Enabled(IDC_SIZE), c.sizeEnabled);
-      if (c.typedSize != nullptr) Retype(d, IDC_SIZE, c.typedSize);
+      EXPECT_EQ(d.Enabled(IDC_TAG_SIZE), c.sizeEnabled);
+      if (c.typedSize != nullptr) Retype(d, IDC_TAG_SIZE, c.typedSize);
       for (int attempt = 0; attempt < 2; ++attempt) {
         user.ExpectBox(c.prompt);
         d.Ok();
@@ -273,12 +273,12 @@ TEST_F(CDlgGeneralTest, SizeAndDescriptionAtTheirLimitsAreSaved) {
   AddTag(u"Flag", {.type = kBoolean});
   AddTag(u"Tank", {.description = std::u16string(129, u'd')});
   EXPECT_TRUE(Edit(u"Flag", [&](driver::Driver& d) {
-    EXPECT_FALSE(d.Enabled(IDC_SIZE));
+    EXPECT_FALSE(d.Enabled(IDC_TAG_SIZE));
     d.Ok();
   }));
   project.SetSetting("Limits", "MaxArray", "1000");
   EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
-    Retype(d, IDC_SIZE, u"1000");
+    Retype(d, IDC_TAG_SIZE, u"1000");
     d.Focus(IDC_DESCRIPTION);
     d.Press(driver::Key::Backspace);
     d.Press(driver::Key::Backspace);
@@ -313,7 +313,7 @@ TEST_F(CDlgGeneralTest, DatabasePointsLimitCountsTheWholeEnteredSize) {
     AddTag(u"Tank", {.size = c.storedSize});
     caseProject.Reopen();
     const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
-      Retype(d, IDC_SIZE, c.typedSize);
+      Retype(d, IDC_TAG_SIZE, c.typedSize);
       if (c.refused) {
         user.ExpectBox(u"Maximum number of database points was exceeded.\n" +
                        platform::Utf8ToUtf16(std::to_string(c.maxPoints)) + u" database points are allowed.");
@@ -337,12 +337,12 @@ TEST_F(CDlgGeneralTest, EditAccessHeldByAnotherProcessSavesNothing) {
   auto other = std::make_unique<hostsim::ForeignEditLock>(project.Folder());
   EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
     Retype(d, IDC_DESCRIPTION, u"Volume");
-    Retype(d, IDC_SIZE, u"abc");  // not even validated while refused
+    Retype(d, IDC_TAG_SIZE, u"abc");  // not even validated while refused
     d.Ok();
     EXPECT_FALSE(d.Closed());
     EXPECT_EQ(Held(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
     other.reset();
-    Retype(d, IDC_SIZE, u"2");
+    Retype(d, IDC_TAG_SIZE, u"2");
     d.Ok();
   }));
   EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 2, u"Volume", 0}));

@@ -6,6 +6,7 @@
 
 #include "../../mfc/AfxMessageBox.h"
 #include "../../mfc/AfxModuleState.h"
+#include "../../mfc/AfxVisibility.h"
 #include "../../mfc/CButton.h"
 #include "../../mfc/CComboBox.h"
 #include "../../mfc/CDataExchange.h"
@@ -16,6 +17,3 @@
 #include "../../mfc/CWinApp.h"
 #include "../../mfc/CWnd.h"
 #include "../../mfc/DataExchange.h"
-
-// What a module exports; __declspec(dllexport) on Windows.
-#define AFX_API_EXPORT __attribute__((visibility("default")))

@@ -70,6 +70,7 @@ TEST_F(PropertySheetTest, LeavingAPageValidatesItAndStaysWhenThatFails) {
     user.ExpectBox(kRange);
     d.Page(u"Third");
     EXPECT_EQ(d.ActivePage(), u"First");
+    EXPECT_EQ(SendMessageW(GetDlgItem(d.Window(), AFX_IDC_TAB_CONTROL), TCM_GETCURSEL, 0, 0), 0);
     EXPECT_TRUE(d.Focused(IDC_INT));
     EXPECT_EQ(third.m_hWnd, nullptr);
     d.Type(u"9");

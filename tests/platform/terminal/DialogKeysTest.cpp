@@ -57,7 +57,7 @@ TEST_F(DialogKeysTest, TabAndShiftTabFollowTheTabOrderPastDisabledAndHiddenContr
   const auto record = [&focus] { focus.push_back(FocusedId()); };
   screen.Do([] {
     FillSampleValues(FrontWindow(), IDD_GENERAL);
-    EnableWindow(GetDlgItem(FrontWindow(), IDC_SIZE), FALSE);
+    EnableWindow(GetDlgItem(FrontWindow(), IDC_TAG_SIZE), FALSE);
     ShowWindow(GetDlgItem(FrontWindow(), IDC_DESCRIPTION), SW_HIDE);
   });
   screen.Do(record);
@@ -70,7 +70,7 @@ TEST_F(DialogKeysTest, TabAndShiftTabFollowTheTabOrderPastDisabledAndHiddenContr
 
 TEST_F(DialogKeysTest, EditingKeysTypeMoveDeleteAndSelectInAnEdit) {
   std::vector<std::u16string> texts;
-  const auto record = [&texts] { texts.push_back(Text(IDC_SIZE)); };
+  const auto record = [&texts] { texts.push_back(Text(IDC_TAG_SIZE)); };
   screen.Do([] { FillSampleValues(FrontWindow(), IDD_GENERAL); });
   screen.Then(Key(KeyCode::Tab)).Type(U"250").Do(record);  // the whole text was selected
   screen.Then(Key(KeyCode::Left)).Then(Key(KeyCode::Left)).Then(Key(KeyCode::Backspace)).Do(record);

@@ -31,7 +31,7 @@ const std::map<UINT, std::vector<Sample>>& Samples() {
        {
            {IDC_TAGNAME, u"Level"},
            {IDC_TYPE, u"Integer", {u"Boolean", u"Integer", u"Real", u"String"}},
-           {IDC_SIZE, u"1"},
+           {IDC_TAG_SIZE, u"1"},
            {IDC_DESCRIPTION, u"Tank level in percent of its capacity"},
            {IDC_SCOPE, u"Local", {u"Local", u"Server"}},
        }},

@@ -55,7 +55,7 @@ TEST(TerminalSnapshot, TagDialogAndItsOpenList) {
       .Then(Input::Key(KeyCode::Escape))
       .Do([] {
         EnableWindow(GetDlgItem(FrontWindow(), IDC_TYPE), FALSE);
-        ShowWindow(GetDlgItem(FrontWindow(), IDC_SIZE), SW_HIDE);
+        ShowWindow(GetDlgItem(FrontWindow(), IDC_TAG_SIZE), SW_HIDE);
       })
       .Capture("general-locked")  // the type dimmed, the size gone
       .Then(Input::Key(KeyCode::Escape));

@@ -1,0 +1,3 @@
+#include "CommCtrl.h"
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) { return init != nullptr; }
