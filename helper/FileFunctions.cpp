@@ -57,12 +57,12 @@ bool ReadUtf16(FILE* file, std::size_t size, std::u16string& text) {
   return true;
 }
 
-bool ReadBytes(FILE* file, std::size_t size, std::u16string& text) {
+bool ReadBytes(FILE* file, std::size_t size, std::u16string& text, TextEncoding& encoding) {
   const auto bytes = std::make_unique_for_overwrite<char[]>(size);
   if (std::fread(bytes.get(), 1, size, file) != size) {
     return false;
   }
-  TextDecoder::Decode(std::string_view(bytes.get(), size), text);
+  TextDecoder::Decode(std::string_view(bytes.get(), size), text, &encoding);
   return true;
 }
 
@@ -72,7 +72,7 @@ bool FileFunctions::FileExists(const std::u16string& path) {
   return FileHandle(_wfopen(path.c_str(), u"rb")) != nullptr;
 }
 
-bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
+bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text, TextEncoding* encoding) {
   if (text == nullptr) {
     return false;
   }
@@ -91,16 +91,19 @@ bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
     return false;
   }
   bool read = false;
+  TextEncoding found = TextEncoding::Utf16Le;
   try {
     read = size >= 0 && std::fseek(file.get(), 0, SEEK_SET) == 0 &&
            (utf16 ? ReadUtf16(file.get(), static_cast<std::size_t>(size), *text)
-                  : ReadBytes(file.get(), static_cast<std::size_t>(size), *text));
+                  : ReadBytes(file.get(), static_cast<std::size_t>(size), *text, found));
   } catch (const std::bad_alloc&) {
     read = false;
   }
   if (!read) {
     text->clear();
     DiagnosticLog::Error(kReadFile, "Error to read file: " + where);
+  } else if (encoding != nullptr) {
+    *encoding = found;
   }
   return read;
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "TextEncoding.h"
+
 namespace helper {
 
 class FileFunctions {
@@ -12,8 +14,9 @@ class FileFunctions {
   // True when the file can be opened for reading.
   static bool FileExists(const std::u16string& path);
   // `text` is emptied first; false without it, when the file cannot be opened
-  // or read, or when a UTF-16 file has an odd size.
-  static bool ReadFile(const std::u16string& path, std::u16string* text);
+  // or read, or when a UTF-16 file has an odd size. `encoding`, when given,
+  // receives how a file that was read is encoded.
+  static bool ReadFile(const std::u16string& path, std::u16string* text, TextEncoding* encoding = nullptr);
   // Writes the mark and the text up to its first NUL; false only when the file
   // cannot be opened for writing.
   static bool WriteFile(const std::u16string& path, const std::u16string& text);

@@ -48,7 +48,16 @@ bool TextDecoder::IsUtf16(std::string_view head, std::size_t size) {
          static_cast<unsigned char>(head[1]) == 0xFE;
 }
 
-TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text) {
+TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text, TextEncoding* encoding) {
+  TextEncoding found = TextEncoding::Utf16Le;
+  const Result result = Decode(bytes, text, found);
+  if (encoding != nullptr) {
+    *encoding = found;
+  }
+  return result;
+}
+
+TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text, TextEncoding& encoding) {
   text.clear();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t size = bytes.size();
@@ -67,12 +76,15 @@ TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& 
     }
     return Result::Ok;
   }
+  encoding = TextEncoding::Utf8;
   if (size > 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     data += 3;
     size -= 3;
+    encoding = TextEncoding::Utf8WithMark;
   }
   if (!DecodeUtf8(data, size, text)) {
     DecodeWindows1252(data, size, text);
+    encoding = TextEncoding::Windows1252;
   }
   return Result::Ok;
 }
