@@ -77,6 +77,16 @@ bool ReadClassesText(std::u16string& text, TagsDatabaseData& database) {
   return TagsDatabaseData::ReadClasses(document, database);
 }
 
+// A save nearly always replaces a file of about the size it writes: the text gets that room at
+// once instead of growing to it (which copies it over and over).
+void ReserveAsMuchAs(const std::u16string& path, std::u16string& text) {
+  const long bytes = helper::FileFunctions::FileSize(path);
+  if (bytes > 0) {
+    const auto units = static_cast<std::size_t>(bytes) / 2;
+    text.reserve(units + units / 16);
+  }
+}
+
 bool Serialize(const std::shared_ptr<TagsDatabaseData>& database, std::u16string& text,
                bool (*write)(const std::shared_ptr<TagsDatabaseData>&, helper::JsonWriter&)) {
   text.clear();
@@ -183,6 +193,9 @@ bool SaveTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, const s
   }
   std::u16string tagsText;
   std::u16string classesText;
+  if (Given(tagsPath)) {
+    ReserveAsMuchAs(*tagsPath, tagsText);
+  }
   if (!SerializeTagsDatabase(database, Given(tagsPath) ? &tagsText : nullptr,
                              Given(classesPath) ? &classesText : nullptr)) {
     return false;

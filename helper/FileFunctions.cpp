@@ -72,6 +72,11 @@ bool FileFunctions::FileExists(const std::u16string& path) {
   return FileHandle(_wfopen(path.c_str(), u"rb")) != nullptr;
 }
 
+long FileFunctions::FileSize(const std::u16string& path) {
+  const FileHandle file(_wfopen(path.c_str(), u"rb"));
+  return file ? SizeOf(file.get()) : -1;
+}
+
 bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text, TextEncoding* encoding) {
   if (text == nullptr) {
     return false;
