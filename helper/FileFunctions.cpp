@@ -120,9 +120,7 @@ bool FileFunctions::WriteFile(const std::u16string& path, const std::u16string& 
   }
   static constexpr unsigned char kMark[2] = {0xFF, 0xFE};
   std::fwrite(kMark, 1, sizeof kMark, file.get());
-  const std::size_t length = std::u16string_view(text).find(u'\0');
-  const std::size_t units = length == std::u16string_view::npos ? text.size() : length;
-  std::fwrite(text.data(), sizeof(char16_t), units, file.get());
+  std::fwrite(text.data(), sizeof(char16_t), TextDecoder::LengthUntilNul(text.data(), text.size()), file.get());
   return true;
 }
 

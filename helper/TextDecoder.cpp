@@ -108,7 +108,7 @@ TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& 
   return Result::Ok;
 }
 
-bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::u16string& text) {
+std::size_t TextDecoder::LengthUntilNul(const char16_t* units, std::size_t count) {
   std::size_t end = 0;
   while (end + 4 <= count && !HasZeroUnit(Load64(units + end))) {
     end += 4;
@@ -116,6 +116,11 @@ bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::
   while (end < count && units[end] != 0) {
     ++end;
   }
+  return end;
+}
+
+bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::u16string& text) {
+  const std::size_t end = LengthUntilNul(units, count);
   text.append(units, end);
   return end == count;
 }

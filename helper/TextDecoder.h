@@ -19,6 +19,8 @@ class TextDecoder {
   static Result Decode(std::string_view bytes, std::u16string& text, TextEncoding* encoding = nullptr);
   // Whether a file of `size` bytes that starts with `head` is UTF-16LE with its mark.
   static bool IsUtf16(std::string_view head, std::size_t size);
+  // How many units come before the first NUL (all of them when there is none).
+  static std::size_t LengthUntilNul(const char16_t* units, std::size_t count);
   // Appends the units up to the first NUL; false when there was one.
   static bool AppendUntilNul(const char16_t* units, std::size_t count, std::u16string& text);
 
