@@ -114,6 +114,25 @@ TEST_F(IntegrationCheck, NamesTheFileTheRecordAndTheKeyOfTheFirstFaultAndLogsIt)
   }
 }
 
+TEST_F(IntegrationCheck, BoilerSampleScriptLandsInTaglJson) {
+  const Outcome sheet = Run("--script '" BOILER_SCRIPT "' sheet Boiler </dev/null");
+  ASSERT_EQ(sheet.code, 0) << sheet.out << sheet.err;
+  const std::string tags = Utf16Text(Demo() / "tagl.json");
+  EXPECT_NE(tags.find(R"("name":"Boiler",)"), std::string::npos) << tags;
+  EXPECT_NE(tags.find(R"("corvane":{"value":true,"alarm":false,"historian":{"enable":true,"trendScaleMax":400.0,)"
+                      R"("trendScaleMin":-50.0,"interpolationType":"SystemDefault","description":"",)"
+                      R"("forcedStoragePeriod":true,"rolloverValue":0.0,"sampleCount":250,"swingingDoor":true,)"
+                      R"("deadbandRate":0.5}})"),
+            std::string::npos)
+      << tags;
+  // The rest of Boiler's record and the other tag are kept.
+  EXPECT_NE(tags.find(R"("message":"Boiler hot")"), std::string::npos);
+  EXPECT_NE(tags.find(R"("name":"Pump1",)"), std::string::npos);
+  const Outcome show = Run("show Boiler");
+  EXPECT_NE(show.out.find("parameters.flags: 0x00000050\n"), std::string::npos) << show.out;
+  EXPECT_EQ(Run("check-integration").code, 0);
+}
+
 TEST_F(IntegrationCheck, LogThatCannotBeWrittenIsOneLineAndNothingRuns) {
   std::ofstream(root_ / "file") << "x";
   const Outcome run = Run("--log '" + (root_ / "file" / "x.log").string() + "' list");
