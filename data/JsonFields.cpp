@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "Utf8Conversion.h"
+
 namespace data {
 
 const JsonValue* JsonFields::Find(const JsonValue& object, const char16_t* key) {
@@ -13,7 +15,7 @@ const JsonValue* JsonFields::Find(const JsonValue& object, const char16_t* key) 
 bool JsonFields::Read(const JsonValue& object, const char16_t* key, std::int32_t& value) {
   const JsonValue* number = Find(object, key);
   if (number == nullptr) {
-    return false;
+    return Refuse(number, key, "");
   }
   if (number->IsInt()) {
     value = number->GetInt();
@@ -28,13 +30,13 @@ bool JsonFields::Read(const JsonValue& object, const char16_t* key, std::int32_t
       return true;
     }
   }
-  return false;
+  return Refuse(number, key, "expected a whole number of 32 bits");
 }
 
 bool JsonFields::Read(const JsonValue& object, const char16_t* key, double& value) {
   const JsonValue* number = Find(object, key);
   if (number == nullptr || !number->IsNumber()) {
-    return false;
+    return Refuse(number, key, "expected a number");
   }
   value = number->GetDouble();
   return true;
@@ -43,7 +45,7 @@ bool JsonFields::Read(const JsonValue& object, const char16_t* key, double& valu
 bool JsonFields::Read(const JsonValue& object, const char16_t* key, bool& value) {
   const JsonValue* flag = Find(object, key);
   if (flag == nullptr || !flag->IsBool()) {
-    return false;
+    return Refuse(flag, key, "expected true or false");
   }
   value = flag->GetBool();
   return true;
@@ -52,7 +54,7 @@ bool JsonFields::Read(const JsonValue& object, const char16_t* key, bool& value)
 bool JsonFields::Read(const JsonValue& object, const char16_t* key, std::u16string& value) {
   const JsonValue* text = Find(object, key);
   if (text == nullptr || !text->IsString()) {
-    return false;
+    return Refuse(text, key, "expected a string");
   }
   value = View(*text);
   return true;
@@ -61,6 +63,12 @@ bool JsonFields::Read(const JsonValue& object, const char16_t* key, std::u16stri
 std::u16string_view JsonFields::View(const JsonValue& string) {
   const std::u16string_view text(string.GetString(), string.GetStringLength());
   return text.substr(0, text.find(u'\0'));
+}
+
+std::string JsonFields::Utf8(std::u16string_view text) { return platform::Utf16ToUtf8(text); }
+
+bool JsonFields::Refuse(const JsonValue* value, const char16_t* key, std::string_view expected) {
+  return ReadFailure::Report(key, value == nullptr ? "missing" : expected);
 }
 
 JsonValue JsonFields::Text(const std::u16string& text) {

@@ -1,7 +1,8 @@
 #pragma once
 // The keys of the integration files' objects, read and written with their
 // value-kind rules. Readers return false when a required key is absent or
-// holds the wrong kind of value; writers leave out what there is nothing of.
+// holds the wrong kind of value, and tell ReadFailure which key and why;
+// writers leave out what there is nothing of.
 
 #include <cstdint>
 #include <map>
@@ -14,6 +15,7 @@
 #include "EnumText.h"
 #include "Json.h"
 #include "JsonWriter.h"
+#include "ReadFailure.h"
 
 namespace data {
 
@@ -46,7 +48,10 @@ class JsonFields {
     requires std::is_enum_v<E>
   static bool Read(const JsonValue& object, const char16_t* key, E& value) {
     const JsonValue* text = Find(object, key);
-    return text != nullptr && text->IsString() && ValueOf(View(*text), value);
+    if (text != nullptr && text->IsString() && ValueOf(View(*text), value)) {
+      return true;
+    }
+    return Refuse(text, key, "expected one of " + TextsOf<E>());
   }
 
   // Absent is fine; present, the key must hold an object of the record.
@@ -56,8 +61,9 @@ class JsonFields {
     if (value == nullptr) {
       return true;
     }
+    const ReadFailure::Record entered(key);
     record = std::make_shared<Record>();
-    return Record::Read(*value, *record);
+    return ReadObject(*value, *record);
   }
 
   // Absent is fine; present, the key must hold an array of the record's objects.
@@ -68,13 +74,14 @@ class JsonFields {
       return true;
     }
     if (!array->IsArray()) {
-      return false;
+      return ReadFailure::Report(key, "expected an array");
     }
     list.clear();
     list.reserve(array->Size());
     for (const JsonValue& element : array->GetArray()) {
+      const ReadFailure::Record entered(key, list.size());
       auto record = std::make_shared<Record>();
-      if (!Record::Read(element, *record)) {
+      if (!ReadObject(element, *record)) {
         return false;
       }
       list.push_back(std::move(record));
@@ -90,22 +97,25 @@ class JsonFields {
       return true;
     }
     if (!array->IsArray()) {
-      return false;
+      return ReadFailure::Report(key, "expected an array");
     }
     map.clear();
+    std::size_t index = 0;
     for (const JsonValue& element : array->GetArray()) {
-      if (!ReadInto(element, map, duplicates)) {
+      if (!ReadInto(element, key, index++, map, duplicates)) {
         return false;
       }
     }
     return true;
   }
 
-  // One record of an array, stored under its name.
+  // Element `index` of the array under `key`, stored under its name.
   template <typename Record>
-  static bool ReadInto(const JsonValue& element, RecordMap<Record>& map, Duplicates duplicates) {
+  static bool ReadInto(const JsonValue& element, const char16_t* key, std::size_t index, RecordMap<Record>& map,
+                       Duplicates duplicates) {
+    const ReadFailure::Record entered(key, index);
     auto record = std::make_shared<Record>();
-    if (!Record::Read(element, *record)) {
+    if (!ReadObject(element, *record)) {
       return false;
     }
     // Files are written in name order, so the end is nearly always the place.
@@ -113,7 +123,7 @@ class JsonFields {
     auto stored = map.emplace_hint(map.end(), record->name, record);
     if (map.size() == before) {
       if (duplicates == Duplicates::Fail) {
-        return false;
+        return ReadFailure::Report(u"name", "a second record named \"" + Utf8(record->name) + "\"");
       }
       stored->second = std::move(record);
     }
@@ -172,6 +182,24 @@ class JsonFields {
 
  private:
   static std::u16string_view View(const JsonValue& string);
+  static std::string Utf8(std::u16string_view text);
+  // Reports the key as missing when there is no value, else as not holding what was expected.
+  static bool Refuse(const JsonValue* value, const char16_t* key, std::string_view expected);
+
+  template <typename Record>
+  static bool ReadObject(const JsonValue& json, Record& record) {
+    return json.IsObject() ? Record::Read(json, record) : ReadFailure::Report(nullptr, "expected an object");
+  }
+
+  // The enumeration's texts as a person reads them: "Local", "Server".
+  template <typename E>
+  static std::string TextsOf() {
+    std::string texts;
+    for (const EnumText<E>& row : EnumTable<E>::kRows) {
+      texts += (texts.empty() ? "\"" : ", \"") + Utf8(row.text) + "\"";
+    }
+    return texts;
+  }
 
   template <typename Record, typename Container, typename RecordOf>
   static void AddArray(JsonValue& object, JsonKey key, const Container& container, std::size_t size,

@@ -1,21 +1,58 @@
 #include "TagsDatabase.h"
 
+#include <rapidjson/error/en.h>
+
+#include "DiagnosticLog.h"
 #include "FileFunctions.h"
 #include "JsonWriter.h"
 #include "RapidJsonHelper.h"
+#include "ReadFailure.h"
+#include "Utf8Conversion.h"
 
 namespace data {
 
 namespace {
 
+constexpr const char* kLoadTagsDatabase = "data::LoadTagsDatabase";
+constexpr const char* kTagsFile = "tagl.json";
+constexpr const char* kClassesFile = "class.json";
+
 bool Given(const std::optional<std::u16string>& text) { return text && !text->empty(); }
 
+// The last segment of a path, with either separator.
+std::string FileNameOf(const std::u16string& path) {
+  const std::size_t slash = path.find_last_of(u"/\\");
+  return platform::Utf16ToUtf8(slash == std::u16string::npos ? path : path.substr(slash + 1));
+}
+
+bool Exists(const std::optional<std::u16string>& path) {
+  return Given(path) && helper::FileFunctions::FileExists(*path);
+}
+
 // Reads the file when a path is given; leaves `text` empty otherwise.
-bool ReadGivenFile(const std::optional<std::u16string>& path, std::u16string& text) {
+bool ReadGivenFile(const std::optional<std::u16string>& path, const std::optional<std::u16string>& other,
+                   std::u16string& text, std::optional<helper::TextEncoding>& encoding) {
   if (!Given(path)) {
     return true;
   }
-  return helper::FileFunctions::FileExists(*path) && helper::FileFunctions::ReadFile(*path, &text);
+  if (!helper::FileFunctions::FileExists(*path)) {
+    return ReadFailure::ReportFile(Exists(other) ? "missing beside " + FileNameOf(*other) : "missing");
+  }
+  helper::TextEncoding found = helper::TextEncoding::Utf16Le;
+  if (!helper::FileFunctions::ReadFile(*path, &text, &found)) {
+    return ReadFailure::ReportFile("cannot be read");
+  }
+  encoding = found;
+  return true;
+}
+
+// The parser's complaint, unless a reader has told what it refused.
+bool ReportSyntax(const rapidjson::ParseResult& result) {
+  const std::string where = " at character " + std::to_string(result.Offset());
+  if (result.Code() == rapidjson::kParseErrorTermination) {
+    return ReadFailure::ReportFile("nested too deeply or a number too large" + where);
+  }
+  return ReadFailure::ReportFile("not JSON" + where + ": " + rapidjson::GetParseError_En(result.Code()));
 }
 
 // Parses in place: the document's strings point into `text`. Tags are read as
@@ -24,13 +61,30 @@ bool ReadTagsText(std::u16string& text, TagsDatabaseData& database) {
   const helper::JsonArrayStream tags{
       u"tags", [&database](const JsonValue& element) { return TagsDatabaseData::ReadTag(element, database); }};
   helper::JsonDocument document;
-  return helper::RapidJsonHelper::ParseInsitu(text, document, &tags) &&
-         TagsDatabaseData::ReadTagsRoot(document, database);
+  rapidjson::ParseResult result;
+  if (!helper::RapidJsonHelper::ParseInsitu(text, document, &tags, &result)) {
+    return ReportSyntax(result);
+  }
+  return TagsDatabaseData::ReadTagsRoot(document, database);
 }
 
 bool ReadClassesText(std::u16string& text, TagsDatabaseData& database) {
   helper::JsonDocument document;
-  return helper::RapidJsonHelper::ParseInsitu(text, document) && TagsDatabaseData::ReadClasses(document, database);
+  rapidjson::ParseResult result;
+  if (!helper::RapidJsonHelper::ParseInsitu(text, document, nullptr, &result)) {
+    return ReportSyntax(result);
+  }
+  return TagsDatabaseData::ReadClasses(document, database);
+}
+
+// A save nearly always replaces a file of about the size it writes: the text gets that room at
+// once instead of growing to it (which copies it over and over).
+void ReserveAsMuchAs(const std::u16string& path, std::u16string& text) {
+  const long bytes = helper::FileFunctions::FileSize(path);
+  if (bytes > 0) {
+    const auto units = static_cast<std::size_t>(bytes) / 2;
+    text.reserve(units + units / 16);
+  }
 }
 
 bool Serialize(const std::shared_ptr<TagsDatabaseData>& database, std::u16string& text,
@@ -43,31 +97,84 @@ bool Serialize(const std::shared_ptr<TagsDatabaseData>& database, std::u16string
   return written;
 }
 
+// Each text's faults are told under its file's name; the first one ends the reading.
+std::shared_ptr<TagsDatabaseData> Parse(std::optional<std::u16string>& tagsText,
+                                        std::optional<std::u16string>& classesText, const std::string& tagsFile,
+                                        const std::string& classesFile, std::string* failure) {
+  auto database = std::make_shared<TagsDatabaseData>();
+  if (Given(tagsText)) {
+    const ReadFailure::Scope tags(tagsFile);
+    if (!ReadTagsText(*tagsText, *database)) {
+      if (failure != nullptr) {
+        *failure = tags.Text();
+      }
+      return nullptr;
+    }
+  }
+  if (Given(classesText)) {
+    const ReadFailure::Scope classes(classesFile);
+    if (!ReadClassesText(*classesText, *database)) {
+      if (failure != nullptr) {
+        *failure = classes.Text();
+      }
+      return nullptr;
+    }
+  }
+  return database;
+}
+
+std::string FileNameOr(const std::optional<std::u16string>& path, const char* usual) {
+  return Given(path) ? FileNameOf(*path) : usual;
+}
+
+bool ReadFileOf(const std::optional<std::u16string>& path, const std::optional<std::u16string>& other,
+                const std::string& file, std::optional<std::u16string>& text,
+                std::optional<helper::TextEncoding>& encoding, std::string& failure) {
+  const ReadFailure::Scope reading(file);
+  text.emplace();
+  if (ReadGivenFile(path, other, *text, encoding)) {
+    return true;
+  }
+  failure = reading.Text();
+  return false;
+}
+
+std::shared_ptr<TagsDatabaseData> Load(const std::optional<std::u16string>& tagsPath,
+                                       const std::optional<std::u16string>& classesPath,
+                                       TagsDatabaseLoadReport& report) {
+  const std::string tagsFile = FileNameOr(tagsPath, kTagsFile);
+  const std::string classesFile = FileNameOr(classesPath, kClassesFile);
+  std::optional<std::u16string> tagsText;
+  std::optional<std::u16string> classesText;
+  if (!ReadFileOf(tagsPath, classesPath, tagsFile, tagsText, report.tagsEncoding, report.failure) ||
+      !ReadFileOf(classesPath, tagsPath, classesFile, classesText, report.classesEncoding, report.failure)) {
+    return nullptr;
+  }
+  return Parse(tagsText, classesText, tagsFile, classesFile, &report.failure);
+}
+
 }  // namespace
 
 std::shared_ptr<TagsDatabaseData> LoadTagsDatabase(const std::optional<std::u16string>& tagsPath,
-                                                   const std::optional<std::u16string>& classesPath) {
+                                                   const std::optional<std::u16string>& classesPath,
+                                                   TagsDatabaseLoadReport* report) {
   if (!tagsPath && !classesPath) {
     return nullptr;
   }
-  std::u16string tagsText;
-  std::u16string classesText;
-  if (!ReadGivenFile(tagsPath, tagsText) || !ReadGivenFile(classesPath, classesText)) {
-    return nullptr;
+  TagsDatabaseLoadReport local;
+  TagsDatabaseLoadReport& told = report != nullptr ? *report : local;
+  told = {};
+  auto database = Load(tagsPath, classesPath, told);
+  // A project without integration files is not at fault.
+  if (!database && (Exists(tagsPath) || Exists(classesPath))) {
+    helper::DiagnosticLog::Error(kLoadTagsDatabase, told.failure);
   }
-  return ParseTagsDatabase(std::move(tagsText), std::move(classesText));
+  return database;
 }
 
 std::shared_ptr<TagsDatabaseData> ParseTagsDatabase(std::optional<std::u16string> tagsText,
-                                                    std::optional<std::u16string> classesText) {
-  auto database = std::make_shared<TagsDatabaseData>();
-  if (Given(tagsText) && !ReadTagsText(*tagsText, *database)) {
-    return nullptr;
-  }
-  if (Given(classesText) && !ReadClassesText(*classesText, *database)) {
-    return nullptr;
-  }
-  return database;
+                                                    std::optional<std::u16string> classesText, std::string* failure) {
+  return Parse(tagsText, classesText, kTagsFile, kClassesFile, failure);
 }
 
 bool SerializeTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, std::u16string* tagsText,
@@ -86,6 +193,9 @@ bool SaveTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, const s
   }
   std::u16string tagsText;
   std::u16string classesText;
+  if (Given(tagsPath)) {
+    ReserveAsMuchAs(*tagsPath, tagsText);
+  }
   if (!SerializeTagsDatabase(database, Given(tagsPath) ? &tagsText : nullptr,
                              Given(classesPath) ? &classesText : nullptr)) {
     return false;

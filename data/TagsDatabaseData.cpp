@@ -1,23 +1,42 @@
 #include "TagsDatabaseData.h"
 
+#include <string>
+
+#include "ReadFailure.h"
+
 namespace data {
 
+namespace {
+
+bool ReadRootObject(const JsonValue& json) {
+  return json.IsObject() || ReadFailure::ReportFile("expected an object around everything");
+}
+
+}  // namespace
+
 bool TagsDatabaseData::ReadTagsRoot(const JsonValue& json, TagsDatabaseData& record) {
-  if (!json.IsObject() || !JsonFields::Read(json, u"version", record.version)) {
+  if (!ReadRootObject(json) || !JsonFields::Read(json, u"version", record.version)) {
     return false;
   }
   const JsonValue* tags = JsonFields::Find(json, u"tags");
-  return tags == nullptr || tags->IsArray();
+  return tags == nullptr || tags->IsArray() || ReadFailure::Report(u"tags", "expected an array");
 }
 
 bool TagsDatabaseData::ReadTag(const JsonValue& json, TagsDatabaseData& record) {
-  return JsonFields::ReadInto(json, record.tags, JsonFields::Duplicates::Fail);
+  // Tags of one name fail, so every element read so far is in the map.
+  return JsonFields::ReadInto(json, u"tags", record.tags.size(), record.tags, JsonFields::Duplicates::Fail);
 }
 
 bool TagsDatabaseData::ReadClasses(const JsonValue& json, TagsDatabaseData& record) {
   std::int32_t version = 0;
-  return json.IsObject() && JsonFields::Read(json, u"version", version) && version == record.version &&
-         JsonFields::ReadMap(json, u"classes", record.classes, JsonFields::Duplicates::LastWins);
+  if (!ReadRootObject(json) || !JsonFields::Read(json, u"version", version)) {
+    return false;
+  }
+  if (version != record.version) {
+    return ReadFailure::Report(u"version", std::to_string(version) + " where tagl.json has " +
+                                               std::to_string(record.version));
+  }
+  return JsonFields::ReadMap(json, u"classes", record.classes, JsonFields::Duplicates::LastWins);
 }
 
 bool TagsDatabaseData::WriteTags(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer) {

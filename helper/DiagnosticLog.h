@@ -13,6 +13,10 @@ class DiagnosticLog {
  public:
   // Appends the lines to a file (UTF-8 path); false when it cannot be opened.
   static bool OpenFile(const std::string& path);
+  // As OpenFile, but the file is made or opened with the first line: a run
+  // that has nothing to say leaves no file. A file that cannot be opened then
+  // drops the lines.
+  static void OpenFileOnFirstLine(const std::string& path);
   static void Close();
 
   // `function` is the qualified name the line carries, e.g. "helper::FileFunctions::ReadFile";

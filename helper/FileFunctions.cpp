@@ -66,12 +66,12 @@ FILE* CallOpen(FILE* (*open)(const Char*, const Char*), const std::u16string& pa
 
 FILE* OpenFile(const std::u16string& path, const char16_t* mode) { return CallOpen(_wfopen, path, mode); }
 
-bool ReadBytes(FILE* file, std::size_t size, std::u16string& text) {
+bool ReadBytes(FILE* file, std::size_t size, std::u16string& text, TextEncoding& encoding) {
   const auto bytes = std::make_unique_for_overwrite<char[]>(size);
   if (std::fread(bytes.get(), 1, size, file) != size) {
     return false;
   }
-  TextDecoder::Decode(std::string_view(bytes.get(), size), text);
+  TextDecoder::Decode(std::string_view(bytes.get(), size), text, &encoding);
   return true;
 }
 
@@ -81,7 +81,12 @@ bool FileFunctions::FileExists(const std::u16string& path) {
   return FileHandle(OpenFile(path, u"rb")) != nullptr;
 }
 
-bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
+long FileFunctions::FileSize(const std::u16string& path) {
+  const FileHandle file(OpenFile(path, u"rb"));
+  return file ? SizeOf(file.get()) : -1;
+}
+
+bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text, TextEncoding* encoding) {
   if (text == nullptr) {
     return false;
   }
@@ -100,16 +105,19 @@ bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text) {
     return false;
   }
   bool read = false;
+  TextEncoding found = TextEncoding::Utf16Le;
   try {
     read = size >= 0 && std::fseek(file.get(), 0, SEEK_SET) == 0 &&
            (utf16 ? ReadUtf16(file.get(), static_cast<std::size_t>(size), *text)
-                  : ReadBytes(file.get(), static_cast<std::size_t>(size), *text));
+                  : ReadBytes(file.get(), static_cast<std::size_t>(size), *text, found));
   } catch (const std::bad_alloc&) {
     read = false;
   }
   if (!read) {
     text->clear();
     DiagnosticLog::Error(kReadFile, "Error to read file: " + where);
+  } else if (encoding != nullptr) {
+    *encoding = found;
   }
   return read;
 }
@@ -121,9 +129,7 @@ bool FileFunctions::WriteFile(const std::u16string& path, const std::u16string& 
   }
   static constexpr unsigned char kMark[2] = {0xFF, 0xFE};
   std::fwrite(kMark, 1, sizeof kMark, file.get());
-  const std::size_t length = std::u16string_view(text).find(u'\0');
-  const std::size_t units = length == std::u16string_view::npos ? text.size() : length;
-  std::fwrite(text.data(), sizeof(char16_t), units, file.get());
+  std::fwrite(text.data(), sizeof(char16_t), TextDecoder::LengthUntilNul(text.data(), text.size()), file.get());
   return true;
 }
 

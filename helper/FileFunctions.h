@@ -5,15 +5,20 @@
 
 #include <string>
 
+#include "TextEncoding.h"
+
 namespace helper {
 
 class FileFunctions {
  public:
   // True when the file can be opened for reading.
   static bool FileExists(const std::u16string& path);
+  // The file's size in bytes; negative when it cannot be opened or measured.
+  static long FileSize(const std::u16string& path);
   // `text` is emptied first; false without it, when the file cannot be opened
-  // or read, or when a UTF-16 file has an odd size.
-  static bool ReadFile(const std::u16string& path, std::u16string* text);
+  // or read, or when a UTF-16 file has an odd size. `encoding`, when given,
+  // receives how a file that was read is encoded.
+  static bool ReadFile(const std::u16string& path, std::u16string* text, TextEncoding* encoding = nullptr);
   // Writes the mark and the text up to its first NUL; false only when the file
   // cannot be opened for writing.
   static bool WriteFile(const std::u16string& path, const std::u16string& text);

@@ -18,12 +18,16 @@ constexpr unsigned kParseFlags =
     rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseInsituFlag;
 
 bool ParseInPlace(std::u16string& text, JsonDocument& document, JsonParseHandler::Strings strings,
-                  const JsonArrayStream* arrayStream) {
+                  const JsonArrayStream* arrayStream, rapidjson::ParseResult* result = nullptr) {
   document.SetNull();
   JsonParseHandler handler(document, RapidJsonHelper::kMaxDepth, strings, arrayStream);
   rapidjson::GenericReader<JsonEncoding, JsonEncoding> reader;
   rapidjson::GenericInsituStringStream<JsonEncoding> stream(text.data());
-  if (reader.Parse<kParseFlags>(stream, handler).IsError()) {
+  const rapidjson::ParseResult parsed = reader.Parse<kParseFlags>(stream, handler);
+  if (result != nullptr) {
+    *result = parsed;
+  }
+  if (parsed.IsError()) {
     return false;
   }
   static_cast<JsonValue&>(document) = handler.Result();
@@ -50,8 +54,9 @@ bool RapidJsonHelper::Parse(const std::u16string& text, JsonDocument& document) 
   return ParseInPlace(scratch, document, JsonParseHandler::Strings::Copy, nullptr);
 }
 
-bool RapidJsonHelper::ParseInsitu(std::u16string& text, JsonDocument& document, const JsonArrayStream* stream) {
-  return ParseInPlace(text, document, JsonParseHandler::Strings::Refer, stream);
+bool RapidJsonHelper::ParseInsitu(std::u16string& text, JsonDocument& document, const JsonArrayStream* stream,
+                                  rapidjson::ParseResult* result) {
+  return ParseInPlace(text, document, JsonParseHandler::Strings::Refer, stream, result);
 }
 
 }  // namespace helper

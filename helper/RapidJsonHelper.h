@@ -3,6 +3,8 @@
 // nesting deeper than kMaxDepth, so no input can exhaust the stack (building,
 // walking or destroying a deep document would).
 
+#include <rapidjson/error/error.h>
+
 #include <string>
 
 #include "Json.h"
@@ -21,8 +23,10 @@ class RapidJsonHelper {
   static bool Parse(const std::u16string& text, JsonDocument& document);
   // As Parse, but the document's strings point into `text`, which it changes:
   // `text` must outlive the document. With a stream, the elements of that
-  // array of the root object are handed over one by one and not kept.
-  static bool ParseInsitu(std::u16string& text, JsonDocument& document, const JsonArrayStream* stream = nullptr);
+  // array of the root object are handed over one by one and not kept. With a
+  // result, it receives the parser's error and where in the text it stopped.
+  static bool ParseInsitu(std::u16string& text, JsonDocument& document, const JsonArrayStream* stream = nullptr,
+                          rapidjson::ParseResult* result = nullptr);
 };
 
 }  // namespace helper

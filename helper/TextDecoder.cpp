@@ -4,6 +4,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "Utf16Appender.h"
 
@@ -41,6 +44,22 @@ constexpr char16_t kWindows1252High[32] = {
 
 constexpr std::size_t kBlock = 4096;
 
+// Sixteen bytes below 0x80 to sixteen UTF-16 units.
+void WidenAscii16(const unsigned char* bytes, char16_t* units) {
+#ifdef __SSE2__
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(units), _mm_unpacklo_epi8(b, zero));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(units + 8), _mm_unpackhi_epi8(b, zero));
+#else
+  unsigned char copy[16];
+  std::memcpy(copy, bytes, sizeof copy);
+  for (int k = 0; k < 16; ++k) {
+    units[k] = copy[k];
+  }
+#endif
+}
+
 }  // namespace
 
 bool TextDecoder::IsUtf16(std::string_view head, std::size_t size) {
@@ -48,7 +67,16 @@ bool TextDecoder::IsUtf16(std::string_view head, std::size_t size) {
          static_cast<unsigned char>(head[1]) == 0xFE;
 }
 
-TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text) {
+TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text, TextEncoding* encoding) {
+  TextEncoding found = TextEncoding::Utf16Le;
+  const Result result = Decode(bytes, text, found);
+  if (encoding != nullptr) {
+    *encoding = found;
+  }
+  return result;
+}
+
+TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& text, TextEncoding& encoding) {
   text.clear();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t size = bytes.size();
@@ -67,17 +95,20 @@ TextDecoder::Result TextDecoder::Decode(std::string_view bytes, std::u16string& 
     }
     return Result::Ok;
   }
+  encoding = TextEncoding::Utf8;
   if (size > 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     data += 3;
     size -= 3;
+    encoding = TextEncoding::Utf8WithMark;
   }
   if (!DecodeUtf8(data, size, text)) {
     DecodeWindows1252(data, size, text);
+    encoding = TextEncoding::Windows1252;
   }
   return Result::Ok;
 }
 
-bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::u16string& text) {
+std::size_t TextDecoder::LengthUntilNul(const char16_t* units, std::size_t count) {
   std::size_t end = 0;
   while (end + 4 <= count && !HasZeroUnit(Load64(units + end))) {
     end += 4;
@@ -85,28 +116,43 @@ bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::
   while (end < count && units[end] != 0) {
     ++end;
   }
+  return end;
+}
+
+bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::u16string& text) {
+  const std::size_t end = LengthUntilNul(units, count);
   text.append(units, end);
   return end == count;
 }
 
 bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u16string& text) {
-  text.clear();
-  text.reserve(size);
-  Utf16Appender out(text);
+  // No UTF-8 text has more UTF-16 units than bytes: the text is written in place and cut after.
+  text.resize(size);
+  char16_t* const begin = text.data();
+  char16_t* out = begin;
   std::size_t i = 0;
   // After the first zero byte the rest is only validated: the text ends there,
   // but any malformed byte still makes the whole file Windows-1252.
   bool writing = true;
   while (i < size) {
-    if (i + 8 <= size) {
-      const std::uint64_t v = Load64(data + i);
-      if ((v & kHighBits) == 0 && (!writing || !HasZeroByte(v))) {
-        if (writing) {
-          out.PutAscii8(data + i);
-        }
-        i += 8;
-        continue;
+    // Runs of ASCII, sixteen bytes at a time.
+    while (i + 16 <= size) {
+      const std::uint64_t low = Load64(data + i);
+      const std::uint64_t high = Load64(data + i + 8);
+      if (((low | high) & kHighBits) != 0) {
+        break;
       }
+      if (writing) {
+        if (HasZeroByte(low) || HasZeroByte(high)) {
+          break;
+        }
+        WidenAscii16(data + i, out);
+        out += 16;
+      }
+      i += 16;
+    }
+    if (i >= size) {
+      break;
     }
     const unsigned char b = data[i];
     char32_t c;
@@ -152,12 +198,13 @@ bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u
       continue;
     }
     if (c >= 0x10000) {
-      out.Put(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      out.Put(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+      *out++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     } else {
-      out.Put(static_cast<char16_t>(c));
+      *out++ = static_cast<char16_t>(c);
     }
   }
+  text.resize(static_cast<std::size_t>(out - begin));
   return true;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Appends UTF-16 units to a string through a small block, so that the string
-// is written once (resizing it first would write it twice). Also the output
-// stream of JsonWriter.
+// Appends UTF-16 units to a string through a small block, so that short
+// pieces do not each pay for an append. The output stream of JsonWriter.
 
 #include <cstddef>
 #include <string>
@@ -23,15 +22,17 @@ class Utf16Appender {
     }
     block_[count_++] = unit;
   }
-  // Eight bytes below 0x80.
-  void PutAscii8(const unsigned char* bytes) {
-    if (count_ + 8 > kBlock) {
-      Flush();
+  // A run of units: short ones through the block, long ones straight into the text.
+  void Append(const Ch* units, std::size_t count) {
+    if (count_ + count <= kBlock) {
+      for (std::size_t k = 0; k < count; ++k) {
+        block_[count_ + k] = units[k];
+      }
+      count_ += count;
+      return;
     }
-    for (int k = 0; k < 8; ++k) {
-      block_[count_ + k] = bytes[k];
-    }
-    count_ += 8;
+    Flush();
+    text_.append(units, count);
   }
   void Flush() {
     text_.append(block_, count_);

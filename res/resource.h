@@ -31,6 +31,8 @@
 #define IDS_MAX_DB_POINTS_EXCEEDED      32978
 #define IDS_SYSTEM_TAG_READ_ONLY        32979
 #define IDS_ALARM_GROUP_TOO_HIGH        32980
+#define IDS_INTEGRATION_FILES_UNREADABLE 32981
+#define IDS_INTEGRATION_FILES_CHANGED   32982
 // The framework takes the application title (every message box caption) from
 // this entry; same spelling as the framework's own definition.
 #ifndef AFX_IDS_APP_TITLE
@@ -173,7 +175,7 @@
 #ifdef APSTUDIO_INVOKED
 #ifndef APSTUDIO_READONLY_SYMBOLS
 #define _APS_NEXT_RESOURCE_VALUE        8003
-#define _APS_NEXT_COMMAND_VALUE         32981
+#define _APS_NEXT_COMMAND_VALUE         32983
 #define _APS_NEXT_CONTROL_VALUE         8015
 #define _APS_NEXT_SYMED_VALUE           8003
 #endif

@@ -25,6 +25,24 @@ DWORD GetLongPathNameW(LPCWSTR shortPath, LPWSTR longPath, DWORD capacity);
 // Paths may use backslashes or slashes.
 DWORD GetFileAttributesW(LPCWSTR path);
 
+// 100-nanosecond intervals since 1601-01-01 (UTC).
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+struct WIN32_FILE_ATTRIBUTE_DATA {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+};
+enum GET_FILEEX_INFO_LEVELS { GetFileExInfoStandard };
+// Fills a WIN32_FILE_ATTRIBUTE_DATA; FALSE when the file does not exist or cannot be queried.
+// This system keeps no creation time: the time of the last status change stands in for it.
+BOOL GetFileAttributesExW(LPCWSTR path, GET_FILEEX_INFO_LEVELS level, LPVOID information);
+
 // Resources of a module (its compiled .res, embedded when the module was built)
 #define RT_DIALOG MAKEINTRESOURCEW(5)
 #define RT_STRING MAKEINTRESOURCEW(6)

@@ -7,6 +7,7 @@
 #include "tools/tagprops/Command.h"
 #include "tools/tagprops/CommandError.h"
 #include "tools/tagprops/EditorCommands.h"
+#include "tools/tagprops/IntegrationCheck.h"
 #include "tools/tagprops/Invocation.h"
 #include "tools/tagprops/TagList.h"
 #include "tools/tagprops/TagReport.h"
@@ -43,6 +44,8 @@ const std::vector<Command> kCommands = {
     {"show", "TAG", "show the whole stored configuration of TAG (Name, Name.Member)", true, Show},
     {"sheet", "TAG", "open the property sheet of TAG", true, RunSheet},
     {"edit", "TAG", "open the tag properties dialog of TAG", true, RunEdit},
+    {"check-integration", "", "load the project's tagl.json and class.json: what they hold, or the first fault",
+     true, RunCheckIntegration},
     {"can-edit", "TAG", "print 1 and exit 0 when TAG may be edited, else print 0 and exit 1", true, RunCanEdit},
 };
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "hostsim/DemoProject.h"
+#include "helper/DiagnosticLog.h"
 #include "hostsim/Host.h"
 #include "tools/tagprops/CommandError.h"
 
@@ -26,6 +27,9 @@ const Option kOptions[] = {
      [](Invocation& inv, const std::string& value) { inv.language = value; }},
     {"--script", "FILE", "work the sheet or dialog with this script instead of a person",
      [](Invocation& inv, const std::string& value) { inv.script = value; }},
+    {"--log", "FILE", "write the diagnostic log to FILE (default: diagnostic.log in the project folder, made "
+                      "when there is something to log)",
+     [](Invocation& inv, const std::string& value) { inv.log = value; }},
     {"--verbose", "", "report the tag-list commits and the messages posted to the runtime's tasks",
      [](Invocation& inv, const std::string&) { inv.verbose = true; }},
     {"--help", "", "show this help", [](Invocation& inv, const std::string&) { inv.help = true; }},
@@ -92,6 +96,12 @@ std::filesystem::path Invocation::DefaultProjectFolder() {
   return std::filesystem::path(home) / ".local" / "share" / "tagprops" / "demo";
 }
 
+void Invocation::OpenLog() const {
+  if (log && !helper::DiagnosticLog::OpenFile(log->string())) {
+    throw CommandError("cannot write the diagnostic log " + log->string());
+  }
+}
+
 void Invocation::OpenProject() const {
   auto& host = hostsim::Host::Instance();
   if (project) {
@@ -102,6 +112,7 @@ void Invocation::OpenProject() const {
     if (!std::filesystem::exists(folder / "project.db", ec)) hostsim::DemoProject::Write(folder);
     host.OpenProject(folder);
   }
+  if (!log) helper::DiagnosticLog::OpenFileOnFirstLine((host.Folder() / kDefaultLogName).string());
   if (language) host.ProjectSettings().Set("Language", "Current", *language);
 }
 

@@ -21,11 +21,18 @@ class Invocation {
   std::optional<std::string> language;
   // The script that works the modal sheet or dialog instead of a person.
   std::optional<std::filesystem::path> script;
+  // Where the diagnostic log goes instead of the project folder's kDefaultLogName.
+  std::optional<std::filesystem::path> log;
   bool verbose = false;
   std::string command;
   std::vector<std::string> arguments;
 
-  // Opens --project, or the demo project in the user's data folder (made on first use).
+  static constexpr const char* kDefaultLogName = "diagnostic.log";
+
+  // Opens --log at once; throws CommandError when it cannot be written.
+  void OpenLog() const;
+  // Opens --project, or the demo project in the user's data folder (made on first use). Without
+  // --log, the diagnostic log goes to the project folder when there is something to log.
   void OpenProject() const;
   static std::filesystem::path DefaultProjectFolder();
 };

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
       throw tagprops::UsageError("usage: tagprops " + std::string(command->name) +
                                  (command->arguments.empty() ? "" : " " + std::string(command->arguments)));
     }
+    invocation.OpenLog();
     if (command->opensProject) invocation.OpenProject();
     return command->run(invocation);
   } catch (const tagprops::UsageError& e) {
