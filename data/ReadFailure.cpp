@@ -10,7 +10,12 @@ namespace {
 
 thread_local ReadFailure::Scope* current = nullptr;
 
-std::string Quoted(const char16_t* key) { return "\"" + platform::Utf16ToUtf8(key) + "\""; }
+// Built by appending: gcc 12 warns falsely (-Wrestrict) on a literal prepended to a string.
+std::string Quoted(const char16_t* key) {
+  std::string quoted(1, '"');
+  quoted.append(platform::Utf16ToUtf8(key)).push_back('"');
+  return quoted;
+}
 
 }  // namespace
 
@@ -43,13 +48,21 @@ bool ReadFailure::Report(const char16_t* key, std::string_view reason) {
     }
     where += platform::Utf16ToUtf8(segment.key);
     if (segment.index != Scope::kNoIndex) {
-      where += "[" + std::to_string(segment.index) + "]";
+      where.append(1, '[').append(std::to_string(segment.index)).push_back(']');
     }
   }
   if (key != nullptr) {
-    where += (where.empty() ? "" : " ") + Quoted(key);
+    if (!where.empty()) {
+      where += ' ';
+    }
+    where += Quoted(key);
   }
-  current->text_ = current->file_ + ": " + (where.empty() ? "" : where + ": ") + std::string(reason);
+  std::string text = current->file_;
+  text.append(": ");
+  if (!where.empty()) {
+    text.append(where).append(": ");
+  }
+  current->text_ = text.append(reason);
   return false;
 }
 
@@ -57,7 +70,8 @@ bool ReadFailure::ReportFile(std::string_view reason) {
   if (current == nullptr || current->Failed()) {
     return false;
   }
-  current->text_ = current->file_ + ": " + std::string(reason);
+  current->text_ = current->file_;
+  current->text_.append(": ").append(reason);
   return false;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <tchar.h>
+
 #include "CIntegrationRecord.h"
 #include "TagsDatabase.h"
 #include "WideText.h"

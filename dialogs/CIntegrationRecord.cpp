@@ -1,5 +1,7 @@
 #include "CIntegrationRecord.h"
 
+#include <tchar.h>
+
 #include "WideText.h"
 
 namespace {
