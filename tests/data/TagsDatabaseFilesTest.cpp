@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "bench/IntegrationDatabaseGenerator.h"
+#include "generator/IntegrationDatabaseGenerator.h"
 #include "data/TagsDatabase.h"
 #include "helper/DiagnosticLog.h"
 #include "tests/data/Samples.h"
-#include "tests/helper/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class TagsDatabaseFilesTest : public ::testing::Test {
   std::u16string Tags() const { return folder_.WidePath("tagl.json"); }
   std::u16string Classes() const { return folder_.WidePath("class.json"); }
 
-  tests::TempFolder folder_;
+  support::TempFolder folder_;
 };
 
 TEST_F(TagsDatabaseFilesTest, SaveWritesMarkedCompactUtf16WithoutLineBreak) {
@@ -104,7 +104,7 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesOnlyWhatItCan) {
 }
 
 TEST_F(TagsDatabaseFilesTest, LargeDatabaseSurvivesLoadAndSaveUnchanged) {
-  const auto generated = bench::IntegrationDatabaseGenerator::Generate(5000, 7);
+  const auto generated = generator::IntegrationDatabaseGenerator::Generate(5000, 7);
   ASSERT_TRUE(SaveTagsDatabase(generated, Tags(), Classes()));
   const std::string tagsBytes = folder_.ReadBytes("tagl.json");
   const std::string classesBytes = folder_.ReadBytes("class.json");

@@ -2,10 +2,6 @@
 // person through the scripted user against a project of the stand-in host. What was committed is
 // read back after reopening the project.
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,14 +11,12 @@
 #include <vector>
 
 #include "host/Orvik.h"
-#include "hostsim/DemoProject.h"
 #include "hostsim/ForeignEditLock.h"
-#include "hostsim/TempProject.h"
-#include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
 #include "platform/win32/TextConversion.h"
 #include "res/resource.h"
-#include "tests/app/LoadedPlugIn.h"
+#include "tests/support/LoadedPlugIn.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
@@ -57,11 +51,9 @@ struct Locks {
   bool nameReadOnly;
 };
 
-class CDlgGeneralTest : public driver::UserTest {
+// The standard project: system tags Second and Date, SoftPLC tag PlcStatus, then user tags.
+class CDlgGeneralTest : public support::PageTest {
  protected:
-  // The standard project: system tags Second and Date, SoftPLC tag PlcStatus, then user tags.
-  hostsim::Host& host() { return project.host(); }
-
   void AddTag(const std::u16string& name, const Definition& d) {
     host().AddTag({.name = name, .type = d.type, .size = d.size, .description = d.description, .scope = d.scope});
   }
@@ -94,17 +86,7 @@ class CDlgGeneralTest : public driver::UserTest {
             d.ReadOnly(IDC_TAGNAME)};
   }
 
-  static void Retype(driver::Driver& d, int id, std::u16string_view text) {
-    d.SelectAll(id);
-    if (text.empty()) {
-      d.Press(driver::Key::Delete);
-    } else {
-      d.Type(text);
-    }
-  }
-
-  hostsim::TempProject project;
-  apptest::LoadedPlugIn plugIn;
+  support::LoadedPlugIn plugIn;
 };
 
 void ExpectLocks(const Locks& seen, const Locks& expected) {
@@ -162,7 +144,7 @@ TEST_F(CDlgGeneralTest, TypeListHoldsTheBaseTypesThenTheClasses) {
   int number = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    hostsim::TempProject caseProject;
+    support::TempProject caseProject;
     for (const auto& name : c.classes) host().AddClass(name, {{u"On", kBoolean, u""}});
     const std::u16string tag = u"Tag" + std::u16string(1, static_cast<char16_t>(u'A' + number++));
     AddTag(tag, {.type = c.storedType});
@@ -207,7 +189,7 @@ TEST_F(CDlgGeneralTest, SourceOfTheTagDecidesWhatMayChange) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    hostsim::TempProject caseProject;
+    support::TempProject caseProject;
     AddTag(u"Tank", {.type = kInteger, .size = 4, .description = u"Level", .scope = 1});
     for (const auto& [section, assignment] : c.settings) {
       const auto eq = assignment.find('=');
@@ -249,7 +231,7 @@ TEST_F(CDlgGeneralTest, SizeAndDescriptionWithinTheirLimits) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    hostsim::TempProject caseProject;
+    support::TempProject caseProject;
     caseProject.SetSetting("Limits", "MaxArray", std::to_string(c.maxArray));
     AddTag(u"Tank", c.stored);
     caseProject.Reopen();
@@ -306,7 +288,7 @@ TEST_F(CDlgGeneralTest, DatabasePointsLimitCountsTheWholeEnteredSize) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.inUse << " of " << c.maxPoints << " points in use, size "
                                     << driver::ToUtf8(c.typedSize));
-    hostsim::TempProject caseProject;
+    support::TempProject caseProject;
     caseProject.SetSetting("Limits", "MaxArray", "5000");
     caseProject.SetSetting("Limits", "MaxTags", std::to_string(c.maxPoints));
     caseProject.SetSetting("Limits", "RealDatabaseSize", std::to_string(c.inUse));
@@ -359,7 +341,7 @@ TEST_F(CDlgGeneralTest, ScopeIndexIsTheServerFlag) {
       {0, u"Local", nullptr, 0}, {1, u"Server", nullptr, 1}, {0, u"Local", u"Server", 1}, {1, u"Server", u"Local", 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "stored " << c.stored << ", chosen " << (c.chosen ? driver::ToUtf8(c.chosen) : "none"));
-    hostsim::TempProject caseProject;
+    support::TempProject caseProject;
     AddTag(u"Tank", {.scope = c.stored});
     EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
       EXPECT_EQ(d.Selected(IDC_SCOPE), c.shown);
@@ -390,24 +372,6 @@ TEST_F(CDlgGeneralTest, TagnameFieldChoosesTheTagWrittenTo) {
   EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
   EXPECT_EQ(Committed(u"Pump"), (Definition{kInteger, 0, u"Feed", 0}));
   EXPECT_EQ(Committed(u"Date"), (Definition{kString, 0, u"", 0}));
-}
-
-TEST_F(CDlgGeneralTest, SampleScriptRedefinesTheDemoLevelThroughTheHostProgram) {
-  const std::filesystem::path demo = project.Folder() / "demo";
-  hostsim::DemoProject::Write(demo);
-  const std::string command =
-      std::string(TAGPROPS_PATH) + " --project '" + demo.string() + "' --script '" SAMPLE_SCRIPT "' edit Level 2>&1";
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int status = pclose(pipe);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
-  EXPECT_EQ(out, "ok\n");
-  host().OpenProject(demo);
-  EXPECT_EQ(Held(u"Level"), (Definition{kReal, 8, u"Tank levels, one per sensor", 1}));
-  host().CloseProject();
 }
 
 }  // namespace

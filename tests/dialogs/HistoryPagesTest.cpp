@@ -2,8 +2,6 @@
 // in a property sheet, worked by the scripted user against a project of the stand-in host. What
 // the pages wrote is read back after reopening the project.
 
-#include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -14,12 +12,9 @@
 #include "dialogs/CDlgHstBool.h"
 #include "dialogs/CDlgHstNum.h"
 #include "host/Orvik.h"
-#include "hostsim/DemoProject.h"
-#include "hostsim/TempProject.h"
-#include "platform/bcg/CBCGPPropertySheet.h"
-#include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
 #include "res/resource.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
@@ -64,17 +59,15 @@ std::u16string Element(std::u16string_view tag, int index) {
   return std::u16string(tag) + u"[" + driver::FromUtf8(std::to_string(index)) + u"]";
 }
 
-class HistoryPageTest : public driver::UserTest {
+class HistoryPageTest : public support::PageTest {
  protected:
-  HistoryPageTest() {
+  HistoryPageTest() : PageTest({.standardTags = false}) {
     host().AddSystemTag(u"SysCount", kInteger);
     host().AddSystemTag(u"SysText", kString);
   }
 
-  hostsim::Host& host() { return project.host(); }
-
   std::u16string AddTag(const Kind& kind, int size = 0) {
-    std::u16string name = driver::FromUtf8(std::string(kind.name) + std::to_string(m_nextTag++));
+    const std::u16string name = NewName(driver::FromUtf8(kind.name));
     host().AddTag(name, kind.type, size);
     return name;
   }
@@ -121,28 +114,7 @@ class HistoryPageTest : public driver::UserTest {
     else
       page = std::make_unique<CDlgHstBool>(tagName.c_str(), ref.elementIndex, nullptr);
     if (beforeShown) beforeShown();
-    CBCGPPropertySheet sheet(u"Tag Properties");
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    sheet.AddPage(page.get());
-    user.OnModal(std::move(script));
-    sheet.DoModal();
-  }
-
-  static void Retype(driver::Driver& d, int id, std::u16string_view text) {
-    d.SelectAll(id);
-    if (text.empty())
-      d.Press(driver::Key::Delete);
-    else
-      d.Type(text);
-  }
-
-  // As after a refused exchange: the field has the focus with its whole text selected.
-  static void ExpectFocusedAndSelected(driver::Driver& d, int id) {
-    EXPECT_TRUE(d.Focused(id));
-    DWORD start = 1, end = 0;
-    SendMessageW(d.Control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, d.Text(id).size());
+    RunSheet({page.get()}, std::move(script));
   }
 
   // An array tag whose element i holds group 10 + i, history enabled on odd elements and dead band
@@ -153,11 +125,6 @@ class HistoryPageTest : public driver::UserTest {
     host().Commit(tag);
     return tag;
   }
-
-  hostsim::TempProject project{hostsim::TempProject::Options{.standardTags = false}};
-
- private:
-  int m_nextTag = 1;
 };
 
 TEST_F(HistoryPageTest, ScalarTagHidesTheArrayIndexAndSavesElementZero) {
@@ -445,31 +412,6 @@ TEST_F(HistoryPageTest, ArrayIndexRangeComesFromTheSizeKnownWhenThePageIsShown) 
         },
         [&] { host().SetSize(*host().Database().FindTag(tag), 8); });
   }
-}
-
-// The sample script, run by the host program through the plug-in's exports as a person would run it.
-TEST_F(HistoryPageTest, SampleScriptChangesElementThreeOfTheDemoCounters) {
-  const std::filesystem::path demo = project.Folder() / "demo";
-  hostsim::DemoProject::Write(demo);
-  host().OpenProject(demo);
-  std::vector<History> expected = CommittedElements(u"Counters", 10);
-  host().CloseProject();
-  VarRecord::HistoryEnabled::Set(expected[3].flags, 1);
-  VarRecord::HistoryGroup::Set(expected[3].flags, 9);
-  expected[3].deadBand = 0.5;
-
-  const std::string command = std::string(TAGPROPS_PATH) + " --project '" + demo.string() +
-                              "' --script '" SAMPLE_SCRIPT "' sheet 'Counters[3]' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  EXPECT_EQ(pclose(pipe), 0) << output;
-
-  host().OpenProject(demo);
-  EXPECT_EQ(CommittedElements(u"Counters", 10), expected);
-  host().CloseProject();
 }
 
 }  // namespace

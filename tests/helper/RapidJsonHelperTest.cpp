@@ -7,7 +7,7 @@
 
 #include "helper/FileFunctions.h"
 #include "helper/JsonWriter.h"
-#include "tests/helper/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ TEST(RapidJsonHelperTest, LoneSurrogatesAreKeptAsCodeUnits) {
 }
 
 TEST(RapidJsonHelperTest, FromFileReadsAnyEncoding) {
-  tests::TempFolder folder;
+  support::TempFolder folder;
   folder.WriteBytes("utf8.json", "{\"name\":\"caf\xC3\xA9\"}");
   folder.WriteBytes("ansi.json", "{\"name\":\"caf\xE9\"}");
   ASSERT_TRUE(helper::FileFunctions::WriteFile(folder.WidePath("utf16.json"), u"{\"name\":\"caf\u00E9\"}"));

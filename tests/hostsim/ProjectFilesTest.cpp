@@ -1,26 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "host/Orvik.h"
 #include "hostsim/ProjectError.h"
-#include "hostsim/TempProject.h"
 #include "platform/win32/TextConversion.h"
+#include "tests/support/TempProject.h"
 
 namespace {
 
 using hostsim::Host;
 using hostsim::ProjectError;
 
-std::string Slurp(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Spill(const std::filesystem::path& file, const std::string& content) {
-  std::ofstream(file, std::ios::binary) << content;
-}
+using support::ReadFile;
 
 std::string OpenError(const std::filesystem::path& folder) {
   try {
@@ -46,24 +38,24 @@ TEST(ProjectFiles, BadProjectsAreRefusedWithTheProblemNamedAndNothingWritten) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    hostsim::TempProject project;
+    support::TempProject project;
     const auto folder = project.Folder();
     project.host().CloseProject();
-    Spill(folder / c.file, c.content);
-    const std::string db = Slurp(folder / "project.db");
+    std::ofstream(folder / c.file, std::ios::binary) << c.content;
+    const std::string db = ReadFile(folder / "project.db");
     EXPECT_NE(OpenError(folder).find(c.error), std::string::npos) << OpenError(folder);
     EXPECT_FALSE(Host::Instance().IsOpen());
-    EXPECT_EQ(Slurp(folder / "project.db"), db);
+    EXPECT_EQ(ReadFile(folder / "project.db"), db);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2) << "no file was added";
   }
   EXPECT_NE(OpenError("/nonexistent/project").find("project folder not found"), std::string::npos);
-  hostsim::TempProject empty;
+  support::TempProject empty;
   std::filesystem::remove(empty.Folder() / "project.db");
   EXPECT_EQ(OpenError(empty.Folder()), "project.db: not found");
 }
 
 TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
-  hostsim::TempProject project;
+  support::TempProject project;
   project.SetSetting("OEM", "CompanyID", "81");
   project.SetSetting("Limits", "MaxArray", "500");
   project.SetSetting("Project", "WindowsCE", "1");
@@ -96,7 +88,7 @@ std::u16string lastLanguage;
 void RememberLanguage(LPCWSTR code) { lastLanguage = code; }
 
 TEST(ProjectFiles, LanguageCallbacksHearTheCurrentLanguageAndEveryChange) {
-  hostsim::TempProject project;
+  support::TempProject project;
   WCHAR code[256];
   ASSERT_TRUE(OVGetCurrentLanguage(code, 255));
   EXPECT_EQ(std::u16string(code), u"en-US");

@@ -1,48 +1,21 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 
 #include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
 #include "hostsim/Host.h"
+#include "tests/support/Program.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Runs tagprops with the arguments (shell words) and an empty data folder of its own.
-Outcome RunTagprops(const std::string& arguments, const fs::path& dataHome) {
-  const fs::path errFile = dataHome / "stderr.txt";
-  const std::string command = "XDG_DATA_HOME='" + dataHome.string() + "' " TAGPROPS_PATH " " + arguments + " 2>'" +
-                              errFile.string() + "'";
-  Outcome run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = Slurp(errFile);
-  fs::remove(errFile);
-  return run;
-}
+using support::Outcome;
 
 void Execute(const fs::path& demo, const char* sql) {
   sqlite3* db = nullptr;
@@ -55,23 +28,18 @@ void Execute(const fs::path& demo, const char* sql) {
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    files[entry.path().string()] = entry.is_regular_file() ? Slurp(entry.path()) : "<dir>";
+    files[entry.path().string()] = entry.is_regular_file() ? support::ReadFile(entry.path()) : "<dir>";
   }
   return files;
 }
 
 class Tagprops : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tagprops-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-    hostsim::DemoProject::Write(root_ / "demo");
-  }
-  void TearDown() override { fs::remove_all(root_); }
-  Outcome Call(const std::string& arguments) { return RunTagprops(arguments, root_); }
-  std::string Demo() const { return "--project '" + (root_ / "demo").string() + "' "; }
-  fs::path root_;
+  void SetUp() override { hostsim::DemoProject::Write(root_ / "demo"); }
+  Outcome Call(const std::string& arguments) { return support::Tagprops(arguments, root_); }
+  std::string Demo() const { return "--project " + support::Quoted(root_ / "demo") + " "; }
+  support::TempFolder folder_;
+  const fs::path root_ = folder_.Root();
 };
 
 TEST_F(Tagprops, BadInputGetsOneLineNamingTheProblemAndWritesNothing) {
@@ -164,7 +132,7 @@ class TagpropsPlugIn : public Tagprops {
   Outcome WithScript(const std::string& options, const std::string& command, const std::string& script) {
     const fs::path file = root_ / "script.txt";
     std::ofstream(file) << script;
-    return Call(Demo() + options + " --script '" + file.string() + "' " + command + " </dev/null");
+    return Call(Demo() + options + " --script '" + file.string() + "' " + command);
   }
 };
 
@@ -243,7 +211,7 @@ TEST_F(TagpropsPlugIn, FailuresGetOneLineAndAnExitCode) {
     SCOPED_TRACE(c.what);
     const auto before = Snapshot(root_ / "demo");
     const Outcome run = c.script != nullptr ? WithScript("", c.command, c.script)
-                                            : Call(Demo() + c.command + " </dev/null");
+                                            : Call(Demo() + c.command);
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.err.starts_with("tagprops: ")) << run.err;
     EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;

@@ -86,13 +86,4 @@ TEST(ComboBox, AUserPickNotifiesTheSelectionChange) {
   EXPECT_EQ(TextOf(combo), u"1/s");
 }
 
-TEST(ComboBox, ASortedComboBoxInsertsInOrderIgnoringCase) {
-  TestDialog dialog;
-  const HWND combo = dialog.Add(u"ComboBox", kCombo, CBS_DROPDOWNLIST | CBS_SORT);
-  for (const char16_t* item : {u"pear", u"Apple", u"banana"}) Send(combo, CB_ADDSTRING, 0, item);
-  EXPECT_EQ(ItemText(combo, 0), u"Apple");
-  EXPECT_EQ(ItemText(combo, 1), u"banana");
-  EXPECT_EQ(ItemText(combo, 2), u"pear");
-}
-
 }  // namespace

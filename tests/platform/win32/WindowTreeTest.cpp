@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "TestDialog.h"
 
 using testing_win32::TestDialog;
@@ -27,43 +25,6 @@ TEST(WindowTree, EnumChildWindowsVisitsEveryDescendantDepthFirst) {
   EXPECT_EQ(GetDlgItem(dialog.hwnd(), 3), nullptr);  // GetDlgItem looks at children only
   EXPECT_TRUE(IsChild(dialog.hwnd(), GetDlgItem(inner, 3)));
   EXPECT_EQ(GetWindow(group, GW_HWNDNEXT), GetDlgItem(dialog.hwnd(), 5));
-}
-
-TEST(WindowTree, GetDlgItemIntReadsWholeNumbers) {
-  struct Case {
-    const char16_t* text;
-    BOOL isSigned;
-    UINT value;
-    BOOL translated;
-  };
-  const Case cases[] = {
-      {u"12", TRUE, 12, TRUE},
-      {u" -7 ", TRUE, static_cast<UINT>(-7), TRUE},
-      {u"\t42", FALSE, 42, TRUE},
-      {u"-7", FALSE, 0, FALSE},
-      {u"", TRUE, 0, FALSE},
-      {u"   ", TRUE, 0, FALSE},
-      {u"-", TRUE, 0, FALSE},
-      {u"12abc", TRUE, 0, FALSE},
-      {u"1 2", TRUE, 0, FALSE},
-      {u"1.5", TRUE, 0, FALSE},
-      {u"2147483647", TRUE, INT_MAX, TRUE},
-      {u"-2147483648", TRUE, static_cast<UINT>(INT_MIN), TRUE},
-      {u"2147483648", TRUE, 0, FALSE},
-      {u"4294967295", FALSE, UINT_MAX, TRUE},
-      {u"4294967296", FALSE, 0, FALSE},
-  };
-  TestDialog dialog;
-  const HWND edit = dialog.Add(u"Edit", 8014, 0);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing_win32::TextOf(edit).size());
-    SetWindowTextW(edit, c.text);
-    BOOL translated = 99;
-    EXPECT_EQ(GetDlgItemInt(dialog.hwnd(), 8014, &translated, c.isSigned), c.value);
-    EXPECT_EQ(translated, c.translated);
-  }
-  SetDlgItemInt(dialog.hwnd(), 8014, static_cast<UINT>(-20), TRUE);
-  EXPECT_EQ(testing_win32::TextOf(edit), u"-20");
 }
 
 TEST(WindowTree, PostedMessagesWaitInOrderAndDieWithTheirWindow) {

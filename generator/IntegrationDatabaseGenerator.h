@@ -10,11 +10,11 @@
 
 #include "data/TagsDatabaseData.h"
 
-namespace bench {
+namespace generator {
 
 class IntegrationDatabaseGenerator {
  public:
   static std::shared_ptr<data::TagsDatabaseData> Generate(std::size_t tagCount, unsigned seed = 1);
 };
 
-}  // namespace bench
+}  // namespace generator
