@@ -1,4 +1,4 @@
-#include "generator/IntegrationDatabaseGenerator.h"
+#include "IntegrationDatabaseGenerator.h"
 
 #include <array>
 #include <random>

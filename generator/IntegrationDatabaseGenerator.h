@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "data/TagsDatabaseData.h"
+#include "TagsDatabaseData.h"
 
 namespace generator {
 

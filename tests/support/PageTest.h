@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/driver/UserTest.h"
-#include <afxwin.h>
+#include <afxdlgs.h>
 #include "tests/support/TempProject.h"
 
 namespace support {
