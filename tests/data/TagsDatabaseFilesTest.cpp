@@ -36,22 +36,6 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesMarkedCompactUtf16WithoutLineBreak) {
   EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
 }
 
-TEST_F(TagsDatabaseFilesTest, LoadReadsEveryEncoding) {
-  const std::u16string tags = tests::Replace(tests::kTagsJson, u"Main motor", u"Moteur \u00e9lectrique");
-  const std::string utf8 = helper::DiagnosticLog::ToUtf8(tags);
-  std::string windows1252 = helper::DiagnosticLog::ToUtf8(tests::Replace(tests::kTagsJson, u"Main motor", u"Moteur lectrique"));
-  windows1252.insert(windows1252.find("lectrique"), "\xE9");
-  const std::string files[] = {Utf16LeFile(tags), utf8, "\xEF\xBB\xBF" + utf8, windows1252};
-  for (const std::string& file : files) {
-    folder_.WriteBytes("tagl.json", file);
-    folder_.WriteBytes("class.json", helper::DiagnosticLog::ToUtf8(tests::kClassesJson));
-    const auto database = LoadTagsDatabase(Tags(), Classes());
-    ASSERT_TRUE(database);
-    EXPECT_EQ(database->tags.at(u"Motor1")->description, u"Moteur \u00e9lectrique");
-    EXPECT_EQ(database->classes.size(), 2u);
-  }
-}
-
 TEST_F(TagsDatabaseFilesTest, FileFaultsFailTheLoad) {
   folder_.WriteBytes("tagl.json", helper::DiagnosticLog::ToUtf8(tests::kTagsJson));
   folder_.WriteBytes("class.json", helper::DiagnosticLog::ToUtf8(tests::kClassesJson));

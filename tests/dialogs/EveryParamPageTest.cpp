@@ -22,7 +22,6 @@ struct PageKind {
   DWORD pageBits;             // the flag bits the page has boxes for
   std::vector<int> controls;  // disabled for a system tag
   std::u16string emptyShown;  // an empty stored startup value shows as this
-  std::u16string unknownShown;  // the startup value shown for a tag the host cannot find
 };
 
 void PrintTo(const PageKind& kind, std::ostream* out) { *out << kind.name; }
@@ -40,10 +39,10 @@ class EveryParamPage : public ParamPageFixture, public testing::WithParamInterfa
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, EveryParamPage,
-    testing::Values(PageKind{"Boolean", kBoolean, FactoryOf<CBoolParamDlg>(), 0x3, kTextControls, u"0", u""},
-                    PageKind{"Integer", kInteger, FactoryOf<CNumParamDlg>(), 0xF, kNumControls, u"0", u"0"},
-                    PageKind{"Real", kReal, FactoryOf<CNumParamDlg>(), 0xF, kNumControls, u"0", u"0"},
-                    PageKind{"String", kString, FactoryOf<CStrParamDlg>(), 0x3, kTextControls, u"", u""}),
+    testing::Values(PageKind{"Boolean", kBoolean, FactoryOf<CBoolParamDlg>(), 0x3, kTextControls, u"0"},
+                    PageKind{"Integer", kInteger, FactoryOf<CNumParamDlg>(), 0xF, kNumControls, u"0"},
+                    PageKind{"Real", kReal, FactoryOf<CNumParamDlg>(), 0xF, kNumControls, u"0"},
+                    PageKind{"String", kString, FactoryOf<CStrParamDlg>(), 0x3, kTextControls, u""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(EveryParamPage, EmptyStoredStartupValueShowsAndIsStoredAsShown) {
@@ -53,17 +52,6 @@ TEST_P(EveryParamPage, EmptyStoredStartupValueShowsAndIsStoredAsShown) {
     d.Ok();
   });
   EXPECT_EQ(Committed(tag).startup, GetParam().emptyShown);
-}
-
-TEST_P(EveryParamPage, UnknownTagShowsInitialValuesAndWritesNothing) {
-  RunPage(u"NoSuchTag", [&](driver::Driver& d) {
-    EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), GetParam().unknownShown);
-    EXPECT_EQ(d.Text(IDC_UNIT), u"");
-    EXPECT_FALSE(d.Checked(IDC_RETENTIVE_VALUE));
-    EXPECT_FALSE(d.Checked(IDC_RETENTIVE_PARAMETERS));
-    d.Ok();
-  });
-  EXPECT_EQ(host().TagListModifiedCount(), 0);
 }
 
 TEST_P(EveryParamPage, WindowsCeDisablesRetentiveParametersYetKeepsIt) {

@@ -102,9 +102,7 @@ class HistoryPageTest : public support::PageTest {
 
   // Builds the page as the sheet's builder does, from the tag name and the element-index field of
   // the tag's reference, and runs a sheet of that one page with the script as the person.
-  // beforeShown runs between the construction of the page and the creation of its window.
-  void RunPage(const Kind& kind, std::u16string_view name, std::function<void(driver::Driver&)> script,
-               const std::function<void()>& beforeShown = {}) {
+  void RunPage(const Kind& kind, std::u16string_view name, std::function<void(driver::Driver&)> script) {
     const std::u16string tagName(name);
     VarRef ref{};
     DBGetVar(&ref, tagName.c_str());
@@ -113,7 +111,6 @@ class HistoryPageTest : public support::PageTest {
       page = std::make_unique<CDlgHstNum>(tagName.c_str(), ref.elementIndex, nullptr);
     else
       page = std::make_unique<CDlgHstBool>(tagName.c_str(), ref.elementIndex, nullptr);
-    if (beforeShown) beforeShown();
     RunSheet({page.get()}, std::move(script));
   }
 
@@ -366,49 +363,6 @@ TEST_F(HistoryPageTest, SystemTagIsReadOnlyAndWrittenBackAtOk) {
     EXPECT_TRUE(saved.Enabled());
     EXPECT_EQ(saved.Group(), 1u);
     EXPECT_EQ(saved.deadBand, 3.5);
-  }
-}
-
-TEST_F(HistoryPageTest, TagTheHostCannotFindKeepsTheInitialValuesAndWritesNothing) {
-  for (const Kind& kind : kPages) {
-    SCOPED_TRACE(kind.name);
-    RunPage(kind, u"Nowhere", [&](driver::Driver& d) {
-      EXPECT_TRUE(d.Visible(IDC_HST_ARRAY_INDEX));
-      EXPECT_TRUE(d.Visible(IDC_ARRAY_INDEX_LABEL));
-      EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"0");
-      EXPECT_FALSE(d.Checked(IDC_HISTORY_ENABLED));
-      EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"1");
-      if (kind.numeric) {
-        EXPECT_EQ(d.Text(IDC_LOG_DEAD_BAND), u"0");
-      }
-      d.Click(IDC_HISTORY_ENABLED);
-      d.Ok();
-      EXPECT_TRUE(d.Closed());
-    });
-    EXPECT_EQ(host().TagListModifiedCount(), 0);
-  }
-}
-
-// The Boolean and String page asks the host for the array size again when it is first shown; the
-// numeric page keeps the size it found when it was built.
-TEST_F(HistoryPageTest, ArrayIndexRangeComesFromTheSizeKnownWhenThePageIsShown) {
-  struct Case {
-    Kind kind;
-    std::u16string prompt;  // for index 7 after the tag grew from 5 to 8
-  };
-  const Case cases[] = {{kPages[0], RangePrompt(0, 5)}, {kPages[1], u""}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.kind.name);
-    const std::u16string tag = AddArray(c.kind, 5);
-    RunPage(
-        c.kind, tag,
-        [&](driver::Driver& d) {
-          d.SelectAll(IDC_HST_ARRAY_INDEX);
-          if (!c.prompt.empty()) user.ExpectBox(c.prompt);
-          d.Type(u"7");
-          d.Cancel();
-        },
-        [&] { host().SetSize(*host().Database().FindTag(tag), 8); });
   }
 }
 

@@ -1,58 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 
 #include "host/Orvik.h"
-#include "hostsim/ProjectError.h"
 #include "platform/win32/TextConversion.h"
 #include "tests/support/TempProject.h"
 
 namespace {
 
-using hostsim::Host;
-using hostsim::ProjectError;
-
-using support::ReadFile;
-
-std::string OpenError(const std::filesystem::path& folder) {
-  try {
-    Host::Instance().OpenProject(folder);
-  } catch (const ProjectError& e) {
-    return e.what();
-  }
-  return "";
-}
-
-TEST(ProjectFiles, BadProjectsAreRefusedWithTheProblemNamedAndNothingWritten) {
-  struct Case {
-    const char* what;
-    const char* file;
-    const char* content;
-    const char* error;
-  };
-  const Case cases[] = {
-      {"garbage database", "project.db", "this is not a database at all, not even close......", "project.db: "},
-      {"empty database", "project.db", "", "project.db: not a tag database"},
-      {"settings syntax", "settings.ini", "[OEM]\nCompanyID\n", "settings.ini: syntax error on line 2"},
-      {"settings number", "settings.ini", "[Limits]\nMaxArray=lots\n", "settings.ini: [Limits] MaxArray is not a whole number"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    support::TempProject project;
-    const auto folder = project.Folder();
-    project.host().CloseProject();
-    std::ofstream(folder / c.file, std::ios::binary) << c.content;
-    const std::string db = ReadFile(folder / "project.db");
-    EXPECT_NE(OpenError(folder).find(c.error), std::string::npos) << OpenError(folder);
-    EXPECT_FALSE(Host::Instance().IsOpen());
-    EXPECT_EQ(ReadFile(folder / "project.db"), db);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2) << "no file was added";
-  }
-  EXPECT_NE(OpenError("/nonexistent/project").find("project folder not found"), std::string::npos);
-  support::TempProject empty;
-  std::filesystem::remove(empty.Folder() / "project.db");
-  EXPECT_EQ(OpenError(empty.Folder()), "project.db: not found");
-}
 
 TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
   support::TempProject project;

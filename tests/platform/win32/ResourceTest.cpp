@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestDialog.h"
+#include "platform/win32/FrontEnd.h"
 #include "platform/win32/ResourceTable.h"
 #include "resources/TestIds.h"
 
