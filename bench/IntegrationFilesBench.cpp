@@ -8,7 +8,6 @@
 // Usage: integration_files_bench [--million] [benchmark flags]
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -21,11 +20,12 @@
 #include <string>
 #include <vector>
 
-#include "bench/IntegrationDatabaseGenerator.h"
 #include "data/TagsDatabase.h"
+#include "generator/IntegrationDatabaseGenerator.h"
 #include "helper/DiagnosticLog.h"
 #include "helper/Json.h"
 #include "helper/TextDecoder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ std::string ToUtf8(const std::u16string& text) { return helper::DiagnosticLog::T
 Sample MakeSample(std::size_t tags, const std::filesystem::path& folder) {
   Sample sample;
   sample.tags = tags;
-  sample.database = bench::IntegrationDatabaseGenerator::Generate(tags);
+  sample.database = generator::IntegrationDatabaseGenerator::Generate(tags);
   sample.tagsPath = folder / ("tagl-" + std::to_string(tags) + ".json");
   sample.classesPath = folder / ("class-" + std::to_string(tags) + ".json");
   if (!data::SaveTagsDatabase(sample.database, sample.tagsPath.u16string(), sample.classesPath.u16string())) {
@@ -233,12 +233,10 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
 
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("tagprops-bench-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  const support::TempFolder folder;
   std::vector<std::unique_ptr<Sample>> samples;
   for (const std::size_t tags : sizes) {
-    samples.push_back(std::make_unique<Sample>(MakeSample(tags, folder)));
+    samples.push_back(std::make_unique<Sample>(MakeSample(tags, folder.Root())));
     const Sample& s = *samples.back();
     std::printf("%zu tags: tagl.json %.1f MB (UTF-16), %.1f MB as UTF-8\n", tags,
                 static_cast<double>(s.utf16Bytes.size()) / (1 << 20), static_cast<double>(s.utf8Bytes.size()) / (1 << 20));
@@ -248,6 +246,5 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   PrintRatios(samples, reporter.seconds);
-  std::filesystem::remove_all(folder);
   return 0;
 }

@@ -21,13 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "bench/IntegrationDatabaseGenerator.h"
+#include "generator/IntegrationDatabaseGenerator.h"
 #include "data/TagsDatabase.h"
 #include "dialogs/CDlgVeltrixIntegration.h"
 #include "helper/DiagnosticLog.h"
 #include "helper/Json.h"
 #include "helper/TextDecoder.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 #include "platform/bcg/CBCGPPropertySheet.h"
 #include "platform/driver/ScriptedUser.h"
 #include "res/resource.h"
@@ -55,7 +55,7 @@ void Manually(benchmark::State& state, const std::function<void(const std::funct
 }
 
 struct Project {
-  hostsim::TempProject project{hostsim::TempProject::Options{.standardTags = false}};
+  support::TempProject project{support::TempProject::Options{.standardTags = false}};
   std::u16string tagsPath;
   std::u16string classesPath;
   std::u16string text;

@@ -2,7 +2,7 @@
 // output). Goal: well under a second each; the "goal" counter is the time as a share of 1 s.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
+#include <cstdlib>
 
 #include <chrono>
 #include <filesystem>
@@ -12,6 +12,8 @@
 #include "hostsim/Settings.h"
 #include "hostsim/TagDatabase.h"
 #include "platform/win32/TextConversion.h"
+#include "tests/support/Program.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -19,17 +21,10 @@ namespace fs = std::filesystem;
 
 constexpr int kTags = 50000;
 
-// Removed when the benchmark ends.
-struct TempFolder {
-  fs::path path;
-  ~TempFolder() { fs::remove_all(path); }
-};
-
 // Every tenth tag an array, every seventh with alarms, every third with history.
 fs::path LargeProject() {
-  static const TempFolder folder{[] {
-    std::string pattern = (fs::temp_directory_path() / "tagprops-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+  static const support::TempFolder folder;
+  static const bool made = [] {
     hostsim::TagDatabase db;
     db.AddClass(u"Motor", {{u"On", 0, u""}, {u"Rpm", 1, u""}, {u"Load", 2, u""}});
     for (int i = 0; i < kTags; ++i) {
@@ -45,19 +40,20 @@ fs::path LargeProject() {
         e.SetTypeMessage(1, u"Value very high");
       }
     }
-    auto store = hostsim::ProjectStore::Create(fs::path(pattern) / "project.db");
+    auto store = hostsim::ProjectStore::Create(folder.Path("project.db"));
     hostsim::ProjectStore::Transaction t(*store);
     for (const auto& c : db.Classes()) store->InsertClass(c);
     for (const auto& tag : db.Tags()) store->InsertTag(*tag);
     t.Commit();
-    hostsim::Settings::Defaults().Save(fs::path(pattern) / "settings.ini");
-    return fs::path(pattern);
-  }()};
-  return folder.path;
+    hostsim::Settings::Defaults().Save(folder.Path("settings.ini"));
+    return true;
+  }();
+  return made ? folder.Root() : fs::path();
 }
 
 void RunTagprops(benchmark::State& state, const std::string& command) {
-  const std::string line = TAGPROPS_PATH " --project '" + LargeProject().string() + "' " + command + " >/dev/null";
+  const std::string line = support::Quoted(support::TagpropsPath()) + " --project " + support::Quoted(LargeProject()) +
+                           " " + command + " >/dev/null";
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     if (std::system(line.c_str()) != 0) state.SkipWithError("tagprops failed");

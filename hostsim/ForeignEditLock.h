@@ -2,7 +2,7 @@
 // For tests: another process that holds a project's edit lock while this object lives, so that
 // DBSetEdit(1, ...) is refused here:
 //
-//   hostsim::TempProject project;
+//   support::TempProject project;
 //   hostsim::ForeignEditLock other(project.Folder());
 //   EXPECT_FALSE(DBSetEdit(1, 1));
 

@@ -2,16 +2,15 @@
 // loaded. Each case runs a copy of the plug-in in a folder of its own.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "platform/win32/WinBase.h"
 #include "tests/app/PlugInTest.h"
+#include "tests/support/TempFolder.h"
 
 namespace apptest {
 namespace {
@@ -21,21 +20,10 @@ namespace fs = std::filesystem;
 // A copy of the plug-in in a temporary folder of its own, with language modules placed around it.
 class Installation {
  public:
-  Installation() {
-    std::string pattern = (fs::temp_directory_path() / "language-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-    folder_ = pattern;
-  }
-  ~Installation() {
-    plugIn_.reset();
-    std::error_code ec;
-    fs::remove_all(folder_, ec);
-  }
-
   // Places the German module (as the build puts it next to the plug-in), or a file that is no
   // module, at the path below the folder.
   void Place(const fs::path& relative, bool german = true) {
-    const fs::path target = folder_ / relative;
+    const fs::path target = folder_.Root() / relative;
     fs::create_directories(target.parent_path());
     if (german) {
       fs::copy_file(LoadedPlugIn::BuiltPath().parent_path() / "de" / "TagProperties.so-mui.dll", target);
@@ -50,15 +38,15 @@ class Installation {
     return Open(relative);
   }
   void Copy(const fs::path& relative) {
-    fs::create_directories((folder_ / relative).parent_path());
-    fs::copy_file(LoadedPlugIn::BuiltPath(), folder_ / relative);
+    fs::create_directories((folder_.Root() / relative).parent_path());
+    fs::copy_file(LoadedPlugIn::BuiltPath(), folder_.Root() / relative);
   }
-  LoadedPlugIn& Open(const fs::path& relative) { return plugIn_.emplace(folder_ / relative); }
+  LoadedPlugIn& Open(const fs::path& relative) { return plugIn_.emplace(folder_.Root() / relative); }
   void Unload() { plugIn_.reset(); }
-  fs::path PathOf(const fs::path& relative) const { return folder_ / relative; }
+  fs::path PathOf(const fs::path& relative) const { return folder_.Root() / relative; }
 
  private:
-  fs::path folder_;
+  support::TempFolder folder_;
   std::optional<LoadedPlugIn> plugIn_;
 };
 

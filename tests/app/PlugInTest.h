@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "hostsim/TempProject.h"
-#include "platform/driver/UserTest.h"
-#include "tests/app/LoadedPlugIn.h"
+#include "tests/support/LoadedPlugIn.h"
+#include "tests/support/PageTest.h"
 
 namespace apptest {
+
+using support::LoadedPlugIn;
 
 // The tab titles of the English pages.
 inline const std::u16string kParameters = u"Parameters";
@@ -28,14 +29,11 @@ inline const Pages kGermanNumericPages = {u"Parameter", u"Alarme - Typ Ganzzahl/
                                           u"Historie - Typ Ganzzahl/Gleitkomma"};
 inline const std::u16string kGermanCaption = u"Tag-Eigenschaften";
 
-class PlugInTest : public driver::UserTest {
+class PlugInTest : public support::PageTest {
  protected:
-  hostsim::Host& host() { return project.host(); }
   // The person looks at the sheet (its caption and tabs) and cancels it.
   void ExpectSheet(const Pages& pages, const std::u16string& caption = u"Tag Properties",
                    std::source_location where = std::source_location::current());
-
-  hostsim::TempProject project;
 };
 
 }  // namespace apptest

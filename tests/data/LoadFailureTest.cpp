@@ -6,7 +6,7 @@
 #include "data/TagsDatabase.h"
 #include "helper/DiagnosticLog.h"
 #include "tests/data/Samples.h"
-#include "tests/helper/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ class LoadReportTest : public ::testing::Test {
     return report;
   }
 
-  tests::TempFolder folder_;
+  support::TempFolder folder_;
   std::shared_ptr<data::TagsDatabaseData> loaded_;
 };
 

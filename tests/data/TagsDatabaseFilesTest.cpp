@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "bench/IntegrationDatabaseGenerator.h"
+#include "generator/IntegrationDatabaseGenerator.h"
 #include "data/TagsDatabase.h"
 #include "helper/DiagnosticLog.h"
 #include "tests/data/Samples.h"
-#include "tests/helper/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class TagsDatabaseFilesTest : public ::testing::Test {
   std::u16string Tags() const { return folder_.WidePath("tagl.json"); }
   std::u16string Classes() const { return folder_.WidePath("class.json"); }
 
-  tests::TempFolder folder_;
+  support::TempFolder folder_;
 };
 
 TEST_F(TagsDatabaseFilesTest, SaveWritesMarkedCompactUtf16WithoutLineBreak) {
@@ -34,22 +34,6 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesMarkedCompactUtf16WithoutLineBreak) {
   ASSERT_TRUE(SaveTagsDatabase(database, Tags(), Classes()));
   EXPECT_EQ(folder_.ReadBytes("tagl.json"), Utf16LeFile(tests::kTagsJson));
   EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
-}
-
-TEST_F(TagsDatabaseFilesTest, LoadReadsEveryEncoding) {
-  const std::u16string tags = tests::Replace(tests::kTagsJson, u"Main motor", u"Moteur \u00e9lectrique");
-  const std::string utf8 = helper::DiagnosticLog::ToUtf8(tags);
-  std::string windows1252 = helper::DiagnosticLog::ToUtf8(tests::Replace(tests::kTagsJson, u"Main motor", u"Moteur lectrique"));
-  windows1252.insert(windows1252.find("lectrique"), "\xE9");
-  const std::string files[] = {Utf16LeFile(tags), utf8, "\xEF\xBB\xBF" + utf8, windows1252};
-  for (const std::string& file : files) {
-    folder_.WriteBytes("tagl.json", file);
-    folder_.WriteBytes("class.json", helper::DiagnosticLog::ToUtf8(tests::kClassesJson));
-    const auto database = LoadTagsDatabase(Tags(), Classes());
-    ASSERT_TRUE(database);
-    EXPECT_EQ(database->tags.at(u"Motor1")->description, u"Moteur \u00e9lectrique");
-    EXPECT_EQ(database->classes.size(), 2u);
-  }
 }
 
 TEST_F(TagsDatabaseFilesTest, FileFaultsFailTheLoad) {
@@ -104,7 +88,7 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesOnlyWhatItCan) {
 }
 
 TEST_F(TagsDatabaseFilesTest, LargeDatabaseSurvivesLoadAndSaveUnchanged) {
-  const auto generated = bench::IntegrationDatabaseGenerator::Generate(5000, 7);
+  const auto generated = generator::IntegrationDatabaseGenerator::Generate(5000, 7);
   ASSERT_TRUE(SaveTagsDatabase(generated, Tags(), Classes()));
   const std::string tagsBytes = folder_.ReadBytes("tagl.json");
   const std::string classesBytes = folder_.ReadBytes("class.json");

@@ -14,7 +14,7 @@
 #include "dialogs/CDlgAlrNum.h"
 #include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 #include "platform/bcg/CBCGPPropertySheet.h"
 #include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
@@ -188,7 +188,7 @@ class AlarmPageTest : public driver::UserTest {
       d.Type(text);
   }
 
-  hostsim::TempProject project{hostsim::TempProject::Options{.standardTags = false}};
+  support::TempProject project{support::TempProject::Options{.standardTags = false}};
 
  private:
   int m_nextTag = 1;

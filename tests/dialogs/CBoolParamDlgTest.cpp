@@ -83,26 +83,6 @@ TEST_F(BoolParamPage, StoredValueOtherThanZeroOrOneIsReportedAtLoadAndAtEveryAtt
   EXPECT_EQ(Committed(tag).startup, u"1");
 }
 
-TEST_F(BoolParamPage, StoredStartupValueOf31CharactersIsShownAndStoredWhole) {
-  CheckStoredStartupValueShownWhole(kBoolean, std::u16string(30, u' ') + u"1");
-}
-
-TEST_F(BoolParamPage, EmptyStoredStartupValueShowsAndStoresZero) { CheckEmptyStoredStartupValue(kBoolean, u"0"); }
-
-TEST_F(BoolParamPage, UnknownTagShowsAnEmptyStartupValueAndWritesNothing) {
-  RunPage(u"NoSuchTag", [&](driver::Driver& d) {
-    EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), u"");
-    EXPECT_FALSE(d.Checked(IDC_RETENTIVE_PARAMETERS));
-    d.Ok();
-  });
-  EXPECT_EQ(host().TagListModifiedCount(), 0);
-}
-
-TEST_F(BoolParamPage, SystemTagIsReadOnlyAndWrittenBackUnchanged) {
-  CheckSystemTagIsWrittenBackUnchanged(
-      kBoolean, {IDC_RETENTIVE_VALUE, IDC_RETENTIVE_PARAMETERS, IDC_STARTUP_VALUE, IDC_UNIT});
-}
-
 TEST_F(BoolParamPage, SystemTagWithAnInvalidStoredValueCanOnlyBeCancelled) {
   const std::u16string tag = SystemTag(kBoolean);
   Store(tag, {.startup = u"5"});
@@ -119,16 +99,6 @@ TEST_F(BoolParamPage, SystemTagWithAnInvalidStoredValueCanOnlyBeCancelled) {
   EXPECT_EQ(host().TagListModifiedCount(), 0);
   EXPECT_EQ(Committed(tag).startup, u"5");
 }
-
-TEST_F(BoolParamPage, WindowsCeDisablesRetentiveParametersYetKeepsIt) { CheckWindowsCeKeepsRetentiveParameters(kBoolean); }
-
-TEST_F(BoolParamPage, CommitKeepsFlagBitsTwoAndUp) { CheckCommitKeepsOtherFlagBits(kBoolean, 0x3); }
-
-TEST_F(BoolParamPage, UnitHoldsSevenCharactersAndEndsInZero) { CheckUnitOfSevenCharacters(kBoolean); }
-
-TEST_F(BoolParamPage, CancelWritesNothing) { CheckCancelWritesNothing(kBoolean); }
-
-TEST_F(BoolParamPage, PageNeverShownWritesNothing) { CheckPageNeverShownWritesNothing(kBoolean); }
 
 }  // namespace
 }  // namespace params_test

@@ -44,27 +44,5 @@ TEST_F(StrParamPage, StartupValueIsAnyTextUpTo1023CharactersStoredAsTyped) {
   }
 }
 
-TEST_F(StrParamPage, StoredStartupValueOf1024CharactersIsShownWholeAndItsSaveRefused) {
-  CheckStoredStartupValueShownWhole(kString, std::u16string(1023, u'a') + u"z",
-                                    u"Please enter no more than 1023 characters.");
-}
-
-TEST_F(StrParamPage, EmptyStoredStartupValueStaysEmpty) { CheckEmptyStoredStartupValue(kString, u""); }
-
-TEST_F(StrParamPage, SystemTagIsReadOnlyAndWrittenBackUnchanged) {
-  CheckSystemTagIsWrittenBackUnchanged(
-      kString, {IDC_RETENTIVE_VALUE, IDC_RETENTIVE_PARAMETERS, IDC_STARTUP_VALUE, IDC_UNIT});
-}
-
-TEST_F(StrParamPage, WindowsCeDisablesRetentiveParametersYetKeepsIt) { CheckWindowsCeKeepsRetentiveParameters(kString); }
-
-TEST_F(StrParamPage, CommitKeepsFlagBitsTwoAndUp) { CheckCommitKeepsOtherFlagBits(kString, 0x3); }
-
-TEST_F(StrParamPage, UnitHoldsSevenCharactersAndEndsInZero) { CheckUnitOfSevenCharacters(kString); }
-
-TEST_F(StrParamPage, CancelWritesNothing) { CheckCancelWritesNothing(kString); }
-
-TEST_F(StrParamPage, PageNeverShownWritesNothing) { CheckPageNeverShownWritesNothing(kString); }
-
 }  // namespace
 }  // namespace params_test

@@ -2,8 +2,6 @@
 // in a property sheet, worked by the scripted user against a project of the stand-in host. What
 // the pages wrote is read back after reopening the project.
 
-#include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -14,12 +12,9 @@
 #include "dialogs/CDlgHstBool.h"
 #include "dialogs/CDlgHstNum.h"
 #include "host/Orvik.h"
-#include "hostsim/DemoProject.h"
-#include "hostsim/TempProject.h"
-#include "platform/bcg/CBCGPPropertySheet.h"
-#include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
 #include "res/resource.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
@@ -61,17 +56,15 @@ std::u16string Element(std::u16string_view tag, int index) {
   return std::u16string(tag) + u"[" + driver::FromUtf8(std::to_string(index)) + u"]";
 }
 
-class HistoryPageTest : public driver::UserTest {
+class HistoryPageTest : public support::PageTest {
  protected:
-  HistoryPageTest() {
+  HistoryPageTest() : PageTest({.standardTags = false}) {
     host().AddSystemTag(u"SysCount", kInteger);
     host().AddSystemTag(u"SysText", kString);
   }
 
-  hostsim::Host& host() { return project.host(); }
-
   std::u16string AddTag(const Kind& kind, int size = 0) {
-    std::u16string name = driver::FromUtf8(std::string(kind.name) + std::to_string(m_nextTag++));
+    const std::u16string name = NewName(driver::FromUtf8(kind.name));
     host().AddTag(name, kind.type, size);
     return name;
   }
@@ -106,9 +99,7 @@ class HistoryPageTest : public driver::UserTest {
 
   // Builds the page as the sheet's builder does, from the tag name and the element-index field of
   // the tag's reference, and runs a sheet of that one page with the script as the person.
-  // beforeShown runs between the construction of the page and the creation of its window.
-  void RunPage(const Kind& kind, std::u16string_view name, std::function<void(driver::Driver&)> script,
-               const std::function<void()>& beforeShown = {}) {
+  void RunPage(const Kind& kind, std::u16string_view name, std::function<void(driver::Driver&)> script) {
     const std::u16string tagName(name);
     VarRef ref{};
     DBGetVar(&ref, tagName.c_str());
@@ -117,29 +108,7 @@ class HistoryPageTest : public driver::UserTest {
       page = std::make_unique<CDlgHstNum>(tagName.c_str(), ref.elementIndex, nullptr);
     else
       page = std::make_unique<CDlgHstBool>(tagName.c_str(), ref.elementIndex, nullptr);
-    if (beforeShown) beforeShown();
-    CBCGPPropertySheet sheet(u"Tag Properties");
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    sheet.AddPage(page.get());
-    user.OnModal(std::move(script));
-    sheet.DoModal();
-  }
-
-  static void Retype(driver::Driver& d, int id, std::u16string_view text) {
-    d.SelectAll(id);
-    if (text.empty())
-      d.Press(driver::Key::Delete);
-    else
-      d.Type(text);
-  }
-
-  // As after a refused exchange: the field has the focus with its whole text selected.
-  static void ExpectFocusedAndSelected(driver::Driver& d, int id) {
-    EXPECT_TRUE(d.Focused(id));
-    DWORD start = 1, end = 0;
-    SendMessageW(d.Control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, d.Text(id).size());
+    RunSheet({page.get()}, std::move(script));
   }
 
   // An array tag whose element i holds group 10 + i, history enabled on odd elements and dead band
@@ -150,11 +119,6 @@ class HistoryPageTest : public driver::UserTest {
     host().Commit(tag);
     return tag;
   }
-
-  hostsim::TempProject project{hostsim::TempProject::Options{.standardTags = false}};
-
- private:
-  int m_nextTag = 1;
 };
 
 TEST_F(HistoryPageTest, ScalarTagHidesTheArrayIndexAndSavesElementZero) {
@@ -258,43 +222,41 @@ TEST_F(HistoryPageTest, TwoDigitIndexTypedDigitByDigitPassesThroughItsFirstDigit
   }
 }
 
-TEST_F(HistoryPageTest, IndexAboveTheArraySizeIsRefusedAndTheElementShownBeforeIsNotWritten) {
+// An index above the array size is refused, yet it is the index the page holds from then on: the
+// next change writes nothing for the element shown before. A cleared index does nothing, a blank
+// is refused.
+TEST_F(HistoryPageTest, RefusedOrClearedIndexWritesNoElement) {
+  const std::function<void(driver::Driver&)> scripts[] = {
+      [&](driver::Driver& d) {
+        d.Focus(IDC_HST_ARRAY_INDEX);
+        user.ExpectBox(RangePrompt(0, 10));
+        d.Type(u"1");
+        ExpectFocusedAndSelected(d, IDC_HST_ARRAY_INDEX);
+        EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"11");
+        EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"7");
+        d.Type(u"5");
+        EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"15");
+      },
+      [&](driver::Driver& d) {
+        Retype(d, IDC_HST_ARRAY_INDEX, u"");
+        EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"7");
+        user.ExpectBox(kIntegerPrompt);
+        d.Type(u" ");
+        ExpectFocusedAndSelected(d, IDC_HST_ARRAY_INDEX);
+      },
+  };
   for (const Kind& kind : kPages) {
-    SCOPED_TRACE(kind.name);
-    const std::u16string tag = AddArray(kind, 10);
-    const std::vector<History> before = CommittedElements(tag, 10);
-    RunPage(kind, Element(tag, 1), [&](driver::Driver& d) {
-      Retype(d, IDC_HISTORY_GROUP, u"7");
-      d.Focus(IDC_HST_ARRAY_INDEX);
-      user.ExpectBox(RangePrompt(0, 10));
-      d.Type(u"1");
-      ExpectFocusedAndSelected(d, IDC_HST_ARRAY_INDEX);
-      EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"11");
-      EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"7");
-      // The refused 11 is the index the page now holds: this change writes nothing for element 1.
-      d.Type(u"5");
-      EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"15");
-      d.Cancel();
-    });
-    EXPECT_EQ(CommittedElements(tag, 10), before);
-  }
-}
-
-TEST_F(HistoryPageTest, ClearedIndexDoesNothingAndABlankIsRefused) {
-  for (const Kind& kind : kPages) {
-    SCOPED_TRACE(kind.name);
-    const std::u16string tag = AddArray(kind, 10);
-    const std::vector<History> before = CommittedElements(tag, 10);
-    RunPage(kind, Element(tag, 3), [&](driver::Driver& d) {
-      Retype(d, IDC_HISTORY_GROUP, u"7");
-      Retype(d, IDC_HST_ARRAY_INDEX, u"");
-      EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"7");
-      user.ExpectBox(kIntegerPrompt);
-      d.Type(u" ");
-      ExpectFocusedAndSelected(d, IDC_HST_ARRAY_INDEX);
-      d.Cancel();
-    });
-    EXPECT_EQ(CommittedElements(tag, 10), before);
+    for (const auto& script : scripts) {
+      SCOPED_TRACE(kind.name);
+      const std::u16string tag = AddArray(kind, 10);
+      const std::vector<History> before = CommittedElements(tag, 10);
+      RunPage(kind, Element(tag, 1), [&](driver::Driver& d) {
+        Retype(d, IDC_HISTORY_GROUP, u"7");
+        script(d);
+        d.Cancel();
+      });
+      EXPECT_EQ(CommittedElements(tag, 10), before);
+    }
   }
 }
 
@@ -399,74 +361,6 @@ TEST_F(HistoryPageTest, SystemTagIsReadOnlyAndWrittenBackAtOk) {
     EXPECT_EQ(saved.Group(), 1u);
     EXPECT_EQ(saved.deadBand, 3.5);
   }
-}
-
-TEST_F(HistoryPageTest, TagTheHostCannotFindKeepsTheInitialValuesAndWritesNothing) {
-  for (const Kind& kind : kPages) {
-    SCOPED_TRACE(kind.name);
-    RunPage(kind, u"Nowhere", [&](driver::Driver& d) {
-      EXPECT_TRUE(d.Visible(IDC_HST_ARRAY_INDEX));
-      EXPECT_TRUE(d.Visible(IDC_ARRAY_INDEX_LABEL));
-      EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"0");
-      EXPECT_FALSE(d.Checked(IDC_HISTORY_ENABLED));
-      EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"1");
-      if (kind.numeric) {
-        EXPECT_EQ(d.Text(IDC_LOG_DEAD_BAND), u"0");
-      }
-      d.Click(IDC_HISTORY_ENABLED);
-      d.Ok();
-      EXPECT_TRUE(d.Closed());
-    });
-    EXPECT_EQ(host().TagListModifiedCount(), 0);
-  }
-}
-
-// The Boolean and String page asks the host for the array size again when it is first shown; the
-// numeric page keeps the size it found when it was built.
-TEST_F(HistoryPageTest, ArrayIndexRangeComesFromTheSizeKnownWhenThePageIsShown) {
-  struct Case {
-    Kind kind;
-    std::u16string prompt;  // for index 7 after the tag grew from 5 to 8
-  };
-  const Case cases[] = {{kPages[0], RangePrompt(0, 5)}, {kPages[1], u""}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.kind.name);
-    const std::u16string tag = AddArray(c.kind, 5);
-    RunPage(
-        c.kind, tag,
-        [&](driver::Driver& d) {
-          d.SelectAll(IDC_HST_ARRAY_INDEX);
-          if (!c.prompt.empty()) user.ExpectBox(c.prompt);
-          d.Type(u"7");
-          d.Cancel();
-        },
-        [&] { host().SetSize(*host().Database().FindTag(tag), 8); });
-  }
-}
-
-// The sample script, run by the host program through the plug-in's exports as a person would run it.
-TEST_F(HistoryPageTest, SampleScriptChangesElementThreeOfTheDemoCounters) {
-  const std::filesystem::path demo = project.Folder() / "demo";
-  hostsim::DemoProject::Write(demo);
-  host().OpenProject(demo);
-  std::vector<History> expected = CommittedElements(u"Counters", 10);
-  host().CloseProject();
-  VarRecord::HistoryEnabled::Set(expected[3].flags, 1);
-  VarRecord::HistoryGroup::Set(expected[3].flags, 9);
-  expected[3].deadBand = 0.5;
-
-  const std::string command = std::string(TAGPROPS_PATH) + " --project '" + demo.string() +
-                              "' --script '" SAMPLE_SCRIPT "' sheet 'Counters[3]' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  EXPECT_EQ(pclose(pipe), 0) << output;
-
-  host().OpenProject(demo);
-  EXPECT_EQ(CommittedElements(u"Counters", 10), expected);
-  host().CloseProject();
 }
 
 }  // namespace

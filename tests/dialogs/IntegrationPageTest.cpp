@@ -16,7 +16,7 @@
 #include "dialogs/CDlgVeltrixIntegration.h"
 #include "helper/DiagnosticLog.h"
 #include "helper/FileFunctions.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 #include "platform/bcg/CBCGPPropertySheet.h"
 #include "platform/driver/UserTest.h"
 #include "platform/driver/Utf8.h"
@@ -143,7 +143,7 @@ class IntegrationPageTest : public driver::UserTest {
     EXPECT_EQ(d.Selection(id), std::make_pair(0, static_cast<int>(d.Text(id).size())));
   }
 
-  hostsim::TempProject project;
+  support::TempProject project;
 };
 
 TEST_F(IntegrationPageTest, ShowsTheSwitchesOfTheRecordAndTheHistorianSettingsOfTheFile) {

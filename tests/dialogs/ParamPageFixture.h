@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "hostsim/TempProject.h"
-#include "platform/driver/UserTest.h"
 #include <afxdlgs.h>
+
+#include "tests/support/PageTest.h"
 
 namespace params_test {
 
@@ -42,15 +42,14 @@ PageFactory FactoryOf() {
   return [](LPCWSTR tagName) { return std::make_unique<Page>(tagName, nullptr); };
 }
 
-class ParamPageFixture : public driver::UserTest {
+class ParamPageFixture : public support::PageTest {
  protected:
   // A project with a system tag of every base type, named by SystemTag.
   ParamPageFixture();
 
   static std::u16string SystemTag(int type);
-  hostsim::Host& host() { return project.host(); }
-  // A new user tag of the type, named after the prefix and a running number.
-  std::u16string AddTag(int type, const std::u16string& prefix = u"Tag");
+  // A new user tag of the type.
+  std::u16string AddTag(int type);
 
   // Writes the parameters into the tag's records and commits them.
   void Store(std::u16string_view tag, const StoredParams& params);
@@ -61,35 +60,11 @@ class ParamPageFixture : public driver::UserTest {
   // The tag's parameters as committed: the project is reopened first.
   StoredParams Committed(std::u16string_view tag);
 
-  // Runs a sheet of these pages, opened at startPage, with the script as the person.
-  void RunSheet(const std::vector<CPropertyPage*>& pages, std::function<void(driver::Driver&)> script,
-                int startPage = 0);
   // Runs a sheet of the one page for the tag.
   void RunPage(std::u16string_view tag, std::function<void(driver::Driver&)> script);
 
-  // Selects the edit's text and replaces it with this one (an empty text deletes it).
-  static void Retype(driver::Driver& d, int id, std::u16string_view text);
-  // The edit holds the focus with its whole text selected, as after a refused exchange.
-  static void ExpectFocusedAndSelected(driver::Driver& d, int id);
-
-  // Cases alike on every parameters page; `type` is the tag type the page is for.
-  void CheckEmptyStoredStartupValue(int type, std::u16string_view shown);
-  // A stored startup value is shown whole; OK stores it unchanged, or shows the prompt and
-  // stores nothing when one is given.
-  void CheckStoredStartupValueShownWhole(int type, const std::u16string& stored, const char16_t* prompt = nullptr);
-  void CheckWindowsCeKeepsRetentiveParameters(int type);
-  void CheckCommitKeepsOtherFlagBits(int type, DWORD pageBits);
-  void CheckUnitOfSevenCharacters(int type);
-  void CheckSystemTagIsWrittenBackUnchanged(int type, const std::vector<int>& controls);
-  void CheckCancelWritesNothing(int type);
-  void CheckPageNeverShownWritesNothing(int type);
-
   // Makes the page under test.
   PageFactory factory;
-  hostsim::TempProject project{hostsim::TempProject::Options{.standardTags = false}};
-
- private:
-  int m_nextTag = 1;
 };
 
 }  // namespace params_test

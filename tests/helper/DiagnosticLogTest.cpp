@@ -10,7 +10,7 @@
 
 #include "helper/FileFunctions.h"
 #include "helper/RapidJsonHelper.h"
-#include "tests/helper/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class DiagnosticLogTest : public ::testing::Test {
 
   std::string Log() const { return folder_.ReadBytes("diagnostic.log"); }
 
-  tests::TempFolder folder_;
+  support::TempFolder folder_;
 };
 
 TEST_F(DiagnosticLogTest, FileFailuresLeaveTheirLines) {
@@ -92,7 +92,7 @@ TEST_F(DiagnosticLogTest, LinesAreDroppedOnceTheLogIsClosed) {
 }
 
 TEST(DiagnosticLogOpenTest, UnwritableFileIsRefused) {
-  tests::TempFolder folder;
+  support::TempFolder folder;
   folder.WriteBytes("file", "");
   EXPECT_FALSE(DiagnosticLog::OpenFile(folder.Path("file").string() + "/x.log"));
   DiagnosticLog::Close();

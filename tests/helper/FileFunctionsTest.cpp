@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "tests/helper/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(FileFunctionsTest, ReadFileDetectsEachEncodingAtItsBoundaries) {
       {"valid UTF-8 after a NUL is ignored", "\xC3\xA9\0\xC3\xA9"s, true, u"\u00E9"},
       {"Windows-1252 ends at NUL", "\xE9\0\xE9"s, true, u"\u00E9"},
   };
-  tests::TempFolder folder;
+  support::TempFolder folder;
   for (const DetectionCase& c : cases) {
     folder.WriteBytes("in.txt", c.bytes);
     std::u16string text = u"stale";
@@ -61,7 +61,7 @@ TEST(FileFunctionsTest, ReadFileDetectsEachEncodingAtItsBoundaries) {
 }
 
 TEST(FileFunctionsTest, ReadFileFailsWithoutFileOrOutput) {
-  tests::TempFolder folder;
+  support::TempFolder folder;
   folder.WriteBytes("in.txt", "abc");
   std::u16string text = u"stale";
   EXPECT_FALSE(FileFunctions::ReadFile(folder.WidePath("missing.txt"), &text));
@@ -81,7 +81,7 @@ TEST(FileFunctionsTest, WriteFileWritesMarkAndUnitsUpToNul) {
       {std::u16string(u"AB\0C", 4), "\xFF\xFE\x41\x00\x42\x00"s},
       {u"x\r\n", "\xFF\xFEx\0\r\0\n\0"s},
   };
-  tests::TempFolder folder;
+  support::TempFolder folder;
   folder.WriteBytes("out.txt", "previous content that is longer");
   for (const auto& c : cases) {
     ASSERT_TRUE(FileFunctions::WriteFile(folder.WidePath("out.txt"), c.text));
@@ -95,7 +95,7 @@ TEST(FileFunctionsTest, WrittenTextReadsBackUnchanged) {
   const std::u16string texts[] = {
       u"{\"version\":1}", u"\uFEFFstarts with a mark", u"\u00FF\u00FE", u"caf\u00E9 \U0001F600", u"A", large,
   };
-  tests::TempFolder folder;
+  support::TempFolder folder;
   for (const std::u16string& text : texts) {
     ASSERT_TRUE(FileFunctions::WriteFile(folder.WidePath("t.json"), text));
     std::u16string read;
@@ -105,7 +105,7 @@ TEST(FileFunctionsTest, WrittenTextReadsBackUnchanged) {
 }
 
 TEST(FileFunctionsTest, PathsWithBackslashesAndNonAsciiNamesOpen) {
-  tests::TempFolder folder;
+  support::TempFolder folder;
   std::filesystem::create_directory(folder.Path("sub"));
   std::u16string windowsPath = folder.WidePath("sub") + u"\\caf\u00E9.json";
   ASSERT_TRUE(FileFunctions::WriteFile(windowsPath, u"x"));
@@ -117,7 +117,7 @@ TEST(FileFunctionsTest, PathsWithBackslashesAndNonAsciiNamesOpen) {
 }
 
 TEST(FileFunctionsTest, FileExistsOnlyForReadableFiles) {
-  tests::TempFolder folder;
+  support::TempFolder folder;
   folder.WriteBytes("there.json", "");
   EXPECT_TRUE(FileFunctions::FileExists(folder.WidePath("there.json")));
   EXPECT_FALSE(FileFunctions::FileExists(folder.WidePath("missing.json")));
@@ -127,7 +127,7 @@ TEST(FileFunctionsTest, FileExistsOnlyForReadableFiles) {
 }
 
 TEST(FileFunctionsTest, WriteFileFailsWhenFileCannotBeOpened) {
-  tests::TempFolder folder;
+  support::TempFolder folder;
   std::filesystem::create_directory(folder.Path("dir"));
   EXPECT_FALSE(FileFunctions::WriteFile(folder.WidePath("dir"), u"x"));
   EXPECT_FALSE(FileFunctions::WriteFile(folder.WidePath("missing") + u"\\x.json", u"x"));

@@ -5,9 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "helper/FileFunctions.h"
 #include "helper/JsonWriter.h"
-#include "tests/helper/TempFolder.h"
 
 namespace {
 
@@ -107,21 +105,6 @@ TEST(RapidJsonHelperTest, LoneSurrogatesAreKeptAsCodeUnits) {
   ASSERT_TRUE(RapidJsonHelper::ParseInsitu(text, document));
   EXPECT_EQ(std::u16string(document[0].GetString(), document[0].GetStringLength()), u"a\xDC00" u"b\U0001F600");
   EXPECT_EQ(std::u16string(document[1].GetString(), document[1].GetStringLength()), u"\xD800");
-}
-
-TEST(RapidJsonHelperTest, FromFileReadsAnyEncoding) {
-  tests::TempFolder folder;
-  folder.WriteBytes("utf8.json", "{\"name\":\"caf\xC3\xA9\"}");
-  folder.WriteBytes("ansi.json", "{\"name\":\"caf\xE9\"}");
-  ASSERT_TRUE(helper::FileFunctions::WriteFile(folder.WidePath("utf16.json"), u"{\"name\":\"caf\u00E9\"}"));
-  for (const char* name : {"utf8.json", "ansi.json", "utf16.json"}) {
-    JsonDocument document;
-    ASSERT_TRUE(RapidJsonHelper::FromFile(folder.WidePath(name), document)) << name;
-    EXPECT_EQ(std::u16string(document[u"name"].GetString()), u"caf\u00E9") << name;
-  }
-  JsonDocument document;
-  folder.WriteBytes("deep.json", std::string(100000, '['));
-  EXPECT_FALSE(RapidJsonHelper::FromFile(folder.WidePath("deep.json"), document));
 }
 
 }  // namespace

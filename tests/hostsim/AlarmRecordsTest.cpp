@@ -5,7 +5,7 @@
 
 #include "host/Orvik.h"
 #include "hostsim/Element.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class AlarmRecords : public ::testing::Test {
     }
     return codes;
   }
-  hostsim::TempProject project_;
+  support::TempProject project_;
   VarRecord* record_ = nullptr;
 };
 

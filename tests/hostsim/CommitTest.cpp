@@ -3,7 +3,7 @@
 #include <string>
 
 #include "host/Orvik.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ class Commit : public ::testing::Test {
     rate->dLimit = -4.75;
     OVAddAlrType(rec, 1)->dLimit = 99;
   }
-  hostsim::TempProject project_;
+  support::TempProject project_;
 };
 
 TEST_F(Commit, ACommittedTagComesBackExactlyAfterReopening) {

@@ -4,33 +4,25 @@
 #include <rapidjson/writer.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
 #include "hostsim/Host.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Utf16 = rapidjson::UTF16<char16_t>;
 using Document = rapidjson::GenericDocument<Utf16>;
 
 class DemoProject : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "demo-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    hostsim::DemoProject::Write(folder_);
-    host().OpenProject(folder_);
+    hostsim::DemoProject::Write(folder_.Root());
+    host().OpenProject(folder_.Root());
   }
-  void TearDown() override {
-    host().CloseProject();
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { host().CloseProject(); }
   static hostsim::Host& host() { return hostsim::Host::Instance(); }
   static std::set<DWORD> Codes(const char16_t* name) {
     std::set<DWORD> codes;
@@ -42,8 +34,7 @@ class DemoProject : public ::testing::Test {
   }
   // The file's text after its byte order mark, which must be FF FE.
   std::u16string Utf16File(const char* name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = folder_.ReadBytes(name);
     EXPECT_TRUE(bytes.starts_with("\xFF\xFE"));
     std::u16string text;
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
@@ -51,7 +42,7 @@ class DemoProject : public ::testing::Test {
     }
     return text;
   }
-  fs::path folder_;
+  support::TempFolder folder_;
 };
 
 TEST_F(DemoProject, HoldsWhatEveryPageNeeds) {

@@ -5,7 +5,7 @@
 #include "host/Orvik.h"
 #include "hostsim/ForeignEditLock.h"
 #include "hostsim/ProjectError.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ int ExitCode(pid_t pid) {
 }
 
 TEST(EditLock, AnotherProcessIsRefusedUntilTheHolderEnds) {
-  hostsim::TempProject project;
+  support::TempProject project;
   int toParent[2], toChild[2];
   ASSERT_EQ(pipe(toParent), 0);
   ASSERT_EQ(pipe(toChild), 0);
@@ -47,7 +47,7 @@ TEST(EditLock, AnotherProcessIsRefusedUntilTheHolderEnds) {
 }
 
 TEST(EditLock, AForkedChildDoesNotInheritTheLock) {
-  hostsim::TempProject project;
+  support::TempProject project;
   ASSERT_TRUE(DBSetEdit(1, 1));
   const pid_t child = fork();
   if (child == 0) {
@@ -60,7 +60,7 @@ TEST(EditLock, AForkedChildDoesNotInheritTheLock) {
 }
 
 TEST(EditLock, AForeignHolderRefusesEditingUntilItIsGone) {
-  hostsim::TempProject project;
+  support::TempProject project;
   {
     hostsim::ForeignEditLock other(project.Folder());
     EXPECT_FALSE(DBSetEdit(1, 1));

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "host/Orvik.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 #include "platform/driver/Utf8.h"
 
 namespace {
@@ -34,7 +34,7 @@ constexpr int kRounds = 25;
 }
 
 TEST(KilledCommit, EveryReturnedCommitSurvivesAndTheLockIsFree) {
-  hostsim::TempProject project;
+  support::TempProject project;
   std::array<int, kTags.size()> committed{};
   for (const char16_t* tag : kTags) project.host().AddTag(tag, 3);
   int next = 3;  // tag i % 3 holds value i

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "host/Orvik.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 
 namespace {
 
 TEST(Mailbox, PostedMessagesAreQueuedWithTheirWordsAndKept) {
-  hostsim::TempProject project;
+  support::TempProject project;
   project.host().AddClass(u"Valve", {{u"Open", 0, u""}, {u"Position", 2, u""}});
   const WORD tank = project.host().AddTag(u"Tank", 1, 5);
   const WORD valves = project.host().AddTag(u"Valves", 4, 2);

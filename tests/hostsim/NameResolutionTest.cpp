@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "host/Orvik.h"
-#include "hostsim/TempProject.h"
+#include "tests/support/TempProject.h"
 #include "platform/win32/TextConversion.h"
 
 namespace {
 
-constexpr WORD kTank = hostsim::TempProject::kFirstUserTag;
+constexpr WORD kTank = support::TempProject::kFirstUserTag;
 constexpr WORD kPump1 = kTank + 2;
 constexpr WORD kPumps = kTank + 3;
 
@@ -20,7 +20,7 @@ class NameResolution : public ::testing::Test {
     ASSERT_EQ(host.AddTag(u"Pump1", 4), kPump1);
     ASSERT_EQ(host.AddTag(u"Pumps", 4, 3), kPumps);
   }
-  hostsim::TempProject project_;
+  support::TempProject project_;
 };
 
 TEST_F(NameResolution, NamesFillTheReferenceOrFail) {

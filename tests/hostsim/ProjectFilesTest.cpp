@@ -1,69 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "host/Orvik.h"
-#include "hostsim/ProjectError.h"
-#include "hostsim/TempProject.h"
 #include "platform/win32/TextConversion.h"
+#include "tests/support/TempProject.h"
 
 namespace {
 
-using hostsim::Host;
-using hostsim::ProjectError;
-
-std::string Slurp(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Spill(const std::filesystem::path& file, const std::string& content) {
-  std::ofstream(file, std::ios::binary) << content;
-}
-
-std::string OpenError(const std::filesystem::path& folder) {
-  try {
-    Host::Instance().OpenProject(folder);
-  } catch (const ProjectError& e) {
-    return e.what();
-  }
-  return "";
-}
-
-TEST(ProjectFiles, BadProjectsAreRefusedWithTheProblemNamedAndNothingWritten) {
-  struct Case {
-    const char* what;
-    const char* file;
-    const char* content;
-    const char* error;
-  };
-  const Case cases[] = {
-      {"garbage database", "project.db", "this is not a database at all, not even close......", "project.db: "},
-      {"empty database", "project.db", "", "project.db: not a tag database"},
-      {"settings syntax", "settings.ini", "[OEM]\nCompanyID\n", "settings.ini: syntax error on line 2"},
-      {"settings number", "settings.ini", "[Limits]\nMaxArray=lots\n", "settings.ini: [Limits] MaxArray is not a whole number"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    hostsim::TempProject project;
-    const auto folder = project.Folder();
-    project.host().CloseProject();
-    Spill(folder / c.file, c.content);
-    const std::string db = Slurp(folder / "project.db");
-    EXPECT_NE(OpenError(folder).find(c.error), std::string::npos) << OpenError(folder);
-    EXPECT_FALSE(Host::Instance().IsOpen());
-    EXPECT_EQ(Slurp(folder / "project.db"), db);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2) << "no file was added";
-  }
-  EXPECT_NE(OpenError("/nonexistent/project").find("project folder not found"), std::string::npos);
-  hostsim::TempProject empty;
-  std::filesystem::remove(empty.Folder() / "project.db");
-  EXPECT_EQ(OpenError(empty.Folder()), "project.db: not found");
-}
 
 TEST(ProjectFiles, SettingsAnswerTheHostQueries) {
-  hostsim::TempProject project;
+  support::TempProject project;
   project.SetSetting("OEM", "CompanyID", "81");
   project.SetSetting("Limits", "MaxArray", "500");
   project.SetSetting("Project", "WindowsCE", "1");
@@ -130,7 +76,7 @@ TEST(ProjectFiles, SettingsReadBackAsTheyWereSaved) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    hostsim::TempProject project;
+    support::TempProject project;
     const auto file = project.Folder() / "settings.ini";
     Spill(file, c.text);
     const hostsim::Settings once = hostsim::Settings::Load(file);
@@ -157,7 +103,7 @@ TEST(ProjectFiles, SettingsLinesLongerThanTheReaderTakesAreRefused) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    hostsim::TempProject project;
+    support::TempProject project;
     const auto file = project.Folder() / "settings.ini";
     Spill(file, c.text);
     try {
@@ -173,7 +119,7 @@ std::u16string lastLanguage;
 void RememberLanguage(LPCWSTR code) { lastLanguage = code; }
 
 TEST(ProjectFiles, LanguageCallbacksHearTheCurrentLanguageAndEveryChange) {
-  hostsim::TempProject project;
+  support::TempProject project;
   WCHAR code[256];
   ASSERT_TRUE(OVGetCurrentLanguage(code, 255));
   EXPECT_EQ(std::u16string(code), u"en-US");

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <fstream>
 #include <optional>
 #include <regex>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
+#include "platform/win32/LittleEndianReader.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/WinBase.h"
 #include "res/resource.h"
@@ -78,23 +78,19 @@ struct ComboItem {
 std::optional<std::vector<ComboItem>> ComboItems(HMODULE module, UINT dialog) {
   const auto [data, size] = Resource(module, dialog, RT_DLGINIT);
   std::vector<ComboItem> items;
-  if (data == nullptr) return items;
-  size_t at = 0;
-  for (;;) {
-    WORD control = 0;
-    WORD message = 0;
-    DWORD length = 0;
-    if (at + 2 > size) return std::nullopt;
-    std::memcpy(&control, data + at, 2);
-    if (control == 0) return at + 2 == size ? std::optional(items) : std::nullopt;
-    if (at + 8 > size) return std::nullopt;
-    std::memcpy(&message, data + at + 2, 2);
-    std::memcpy(&length, data + at + 4, 4);
-    at += 8;
-    if (message != 0x0403 || length == 0 || at + length > size || data[at + length - 1] != 0) return std::nullopt;
-    items.push_back({control, std::string(reinterpret_cast<const char*>(data + at), length - 1)});
-    at += length;
+  platform::LittleEndianReader reader(data, size);
+  WORD control = 0, message = 0;
+  DWORD length = 0;
+  while (data != nullptr && reader.Word(control) && control != 0) {
+    const BYTE* text = reader.Here() + 6;
+    if (!reader.Word(message) || !reader.Dword(length) || message != 0x0403 || length == 0 || !reader.Skip(length) ||
+        text[length - 1] != 0) {
+      return std::nullopt;
+    }
+    items.push_back({control, std::string(reinterpret_cast<const char*>(text), length - 1)});
   }
+  if (data != nullptr && (control != 0 || reader.Position() != size)) return std::nullopt;
+  return items;
 }
 
 // The access key of a control text ("&&" is a plain ampersand), folded to one case; 0 for none.

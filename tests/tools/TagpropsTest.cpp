@@ -1,48 +1,21 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 
 #include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
 #include "hostsim/Host.h"
+#include "tests/support/Program.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Runs tagprops with the arguments (shell words) and an empty data folder of its own.
-Outcome RunTagprops(const std::string& arguments, const fs::path& dataHome) {
-  const fs::path errFile = dataHome / "stderr.txt";
-  const std::string command = "XDG_DATA_HOME='" + dataHome.string() + "' " TAGPROPS_PATH " " + arguments + " 2>'" +
-                              errFile.string() + "'";
-  Outcome run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = Slurp(errFile);
-  fs::remove(errFile);
-  return run;
-}
+using support::Outcome;
 
 void Execute(const fs::path& demo, const char* sql) {
   sqlite3* db = nullptr;
@@ -55,23 +28,18 @@ void Execute(const fs::path& demo, const char* sql) {
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    files[entry.path().string()] = entry.is_regular_file() ? Slurp(entry.path()) : "<dir>";
+    files[entry.path().string()] = entry.is_regular_file() ? support::ReadFile(entry.path()) : "<dir>";
   }
   return files;
 }
 
 class Tagprops : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "tagprops-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-    hostsim::DemoProject::Write(root_ / "demo");
-  }
-  void TearDown() override { fs::remove_all(root_); }
-  Outcome Call(const std::string& arguments) { return RunTagprops(arguments, root_); }
-  std::string Demo() const { return "--project '" + (root_ / "demo").string() + "' "; }
-  fs::path root_;
+  void SetUp() override { hostsim::DemoProject::Write(root_ / "demo"); }
+  Outcome Call(const std::string& arguments) { return support::Tagprops(arguments, root_); }
+  std::string Demo() const { return "--project " + support::Quoted(root_ / "demo") + " "; }
+  support::TempFolder folder_;
+  const fs::path root_ = folder_.Root();
 };
 
 TEST_F(Tagprops, BadInputGetsOneLineNamingTheProblemAndWritesNothing) {
@@ -91,6 +59,10 @@ TEST_F(Tagprops, BadInputGetsOneLineNamingTheProblemAndWritesNothing) {
        1, "project.db: not a tag database"},
       {"corrupt settings", [](const fs::path& d) { std::ofstream(d / "settings.ini") << "[OEM\nCompanyID=81\n"; },
        "show Level", 1, "settings.ini: syntax error on line 1"},
+      {"empty database", [](const fs::path& d) { std::ofstream(d / "project.db").flush(); }, "list", 1,
+       "project.db: not a tag database"},
+      {"settings not a number", [](const fs::path& d) { std::ofstream(d / "settings.ini") << "[Limits]\nMaxArray=lots\n"; },
+       "list", 1, "settings.ini: [Limits] MaxArray is not a whole number"},
       {"corrupt tag rows", [](const fs::path& d) { Execute(d, "INSERT INTO elements VALUES(12, 0, 5, 0, 0, 0)"); },
        "show Level", 1, "project.db: an element row of tag 12 names no element"},
       {"unknown tag", nullptr, "show Nope", 1, "no tag named Nope"},
@@ -164,60 +136,42 @@ class TagpropsPlugIn : public Tagprops {
   Outcome WithScript(const std::string& options, const std::string& command, const std::string& script) {
     const fs::path file = root_ / "script.txt";
     std::ofstream(file) << script;
-    return Call(Demo() + options + " --script '" + file.string() + "' " + command + " </dev/null");
+    return Call(Demo() + options + " --script '" + file.string() + "' " + command);
   }
 };
 
-struct Titles {
-  const char* parameters;
-  const char* boolAlarms;
-  const char* numAlarms;
-  const char* boolHistory;
-  const char* numHistory;
-  const char* integration;
-  const char* systemTagWarning;
-};
-
-TEST_F(TagpropsPlugIn, EveryDemoTagOpensWithItsPagesInEnglishAndGerman) {
-  const Titles english = {"Parameters", "Alarms - Bool Type", "Alarms - Integer/Real Type", "History - Bool/String Type",
-                          "History - Integer/Real Type", "Corvane Integration",
-                          "You cannot change properties of system tags, the properties will be read only."};
-  const Titles german = {"Parameter", "Alarme - Typ Boolesch", "Alarme - Typ Ganzzahl/Gleitkomma",
-                         "Historie - Typ Boolesch/Zeichenkette", "Historie - Typ Ganzzahl/Gleitkomma",
-                         "Corvane-Integration",
-                         "Die Eigenschaften von System-Tags können nicht geändert werden, sie werden "
-                         "schreibgeschützt angezeigt."};
-  enum Kind { kBool, kBoolNoAlarms, kNumeric, kString };
-  struct DemoTag {
-    const char* name;
-    Kind kind;
-    bool system;
+// The plug-in's own tests cover which pages a tag gets; here the demo tags of each kind open
+// through tagprops in the language it is given.
+TEST_F(TagpropsPlugIn, DemoTagsOpenWithTheirPagesInTheLanguageGiven) {
+  const char* warning = "You cannot change properties of system tags, the properties will be read only.";
+  const char* germanWarning =
+      "Die Eigenschaften von System-Tags können nicht geändert werden, sie werden schreibgeschützt angezeigt.";
+  struct Case {
+    const char* language;
+    const char* tag;
+    const char* box;  // null: none
+    const char* pages;
   };
-  const DemoTag tags[] = {
-      {"Second", kNumeric, true},      {"Date", kString, true},          {"NetworkOk", kBool, true},
-      {"PlcScan", kNumeric, false},    {"PlcRunning", kBool, false},     {"Alarm", kBool, false},
-      {"Valves", kBool, false},        {"Valves[2]", kBool, false},      {"AckAll", kBool, false},
-      {"Heartbeat", kBoolNoAlarms, false}, {"Level", kNumeric, false},   {"Counters[3]", kNumeric, false},
-      {"Temperature", kNumeric, false}, {"Pressures", kNumeric, false},  {"Setpoint", kNumeric, false},
-      {"Boiler", kNumeric, false},     {"ScpPressure", kNumeric, false}, {"Recipe", kString, false},
-      {"Messages", kString, false},    {"Pump1.Running", kBool, false},  {"Pump1.Speed", kNumeric, false},
-      {"Pump1.Flow", kNumeric, false}, {"Pump1.Label", kString, false},  {"Pump2.Speed", kNumeric, false},
+  const Case cases[] = {
+      {"en-US", "Second", warning,
+       "Parameters|Alarms - Integer/Real Type|History - Integer/Real Type|Corvane Integration"},
+      {"de-DE", "Date", germanWarning, "Parameter|Historie - Typ Boolesch/Zeichenkette|Corvane-Integration"},
+      {"de-DE", "Valves[2]", nullptr,
+       "Parameter|Alarme - Typ Boolesch|Historie - Typ Boolesch/Zeichenkette|Corvane-Integration"},
+      {"en-US", "Heartbeat", nullptr, "Parameters|History - Bool/String Type|Corvane Integration"},
+      {"en-US", "Counters[3]", nullptr,
+       "Parameters|Alarms - Integer/Real Type|History - Integer/Real Type|Corvane Integration"},
+      {"de-DE", "Pump1.Speed", nullptr,
+       "Parameter|Alarme - Typ Ganzzahl/Gleitkomma|Historie - Typ Ganzzahl/Gleitkomma|Corvane-Integration"},
+      {"en-US", "Pump1.Label", nullptr, "Parameters|History - Bool/String Type|Corvane Integration"},
   };
-  for (const auto& [language, titles] : {std::pair{"en-US", english}, std::pair{"de-DE", german}}) {
-    for (const auto& tag : tags) {
-      SCOPED_TRACE(std::string(language) + " " + tag.name);
-      std::string pages = titles.parameters;
-      if (tag.kind == kBool) pages += std::string("|") + titles.boolAlarms;
-      if (tag.kind == kNumeric) pages += std::string("|") + titles.numAlarms;
-      pages += std::string("|") + (tag.kind == kNumeric ? titles.numHistory : titles.boolHistory);
-      pages += std::string("|") + titles.integration;  // the demo project's OEM id is 81
-      std::string script;
-      if (tag.system) script += "expect-box \"" + std::string(titles.systemTagWarning) + "\"\n";
-      script += "check pages \"" + pages + "\"\ncancel\ncheck closed cancel\n";
-      const Outcome run = WithScript(std::string("--lang ") + language, std::string("sheet '") + tag.name + "'", script);
-      EXPECT_EQ(run.code, 0) << run.err;
-      EXPECT_EQ(run.out, "");
-    }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.tag);
+    std::string script = c.box != nullptr ? "expect-box \"" + std::string(c.box) + "\"\n" : "";
+    script += "check pages \"" + std::string(c.pages) + "\"\ncancel\ncheck closed cancel\n";
+    const Outcome run = WithScript(std::string("--lang ") + c.language, std::string("sheet '") + c.tag + "'", script);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "");
   }
 }
 
@@ -258,7 +212,7 @@ TEST_F(TagpropsPlugIn, FailuresGetOneLineAndAnExitCode) {
     SCOPED_TRACE(c.what);
     const auto before = Snapshot(root_ / "demo");
     const Outcome run = c.script != nullptr ? WithScript("", c.command, c.script)
-                                            : Call(Demo() + c.command + " </dev/null");
+                                            : Call(Demo() + c.command);
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.err.starts_with("tagprops: ")) << run.err;
     EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
@@ -275,7 +229,8 @@ TEST_F(TagpropsPlugIn, CanEditIsPrintedAndIsTheExitStatus) {
     const char* tag;
     int code;
   };
-  const Case cases[] = {{"Level", 0}, {"' Level '", 0}, {"Pump1.Speed", 0}, {"Pump1", 1}, {"@Level", 1}, {"Nope", 1}};
+  // The plug-in's own test has the names; here the answer's way out.
+  const Case cases[] = {{"Pump1.Speed", 0}, {"Nope", 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tag);
     const Outcome run = Call(Demo() + "can-edit " + c.tag);

@@ -6,54 +6,39 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
 #include "hostsim/DemoProject.h"
+#include "tests/support/Program.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Runs a shell command; its standard output.
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
+using support::Quoted;
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+std::string Output(const std::string& command) { return support::Run(command).out; }
 
 class TerminalSmoke : public ::testing::Test {
  protected:
   void SetUp() override {
     if (std::system("command -v tmux >/dev/null 2>&1") != 0) GTEST_SKIP() << "tmux is not installed: no terminal to test in";
-    std::string pattern = (fs::temp_directory_path() / "tagprops-tmux-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_root = pattern;
     hostsim::DemoProject::Write(m_root / "demo");
     // A server of our own, so that nothing else running tmux is touched.
     m_tmux = "tmux -L tagprops-smoke-" + std::to_string(getpid()) + " -f /dev/null ";
   }
 
   void TearDown() override {
-    if (m_root.empty()) return;
-    std::system((m_tmux + "kill-server >/dev/null 2>&1").c_str());
-    fs::remove_all(m_root);
+    if (!m_tmux.empty()) std::system((m_tmux + "kill-server >/dev/null 2>&1").c_str());
   }
 
   std::string Tagprops(const std::string& arguments) const {
-    return std::string(TAGPROPS_PATH) + " --project " + Quoted((m_root / "demo").string()) + " " + arguments;
+    return Quoted(support::TagpropsPath()) + " --project " + Quoted(m_root / "demo") + " " + arguments;
   }
 
   std::string Screen() const { return Output(m_tmux + "capture-pane -p -t smoke"); }
@@ -69,13 +54,14 @@ class TerminalSmoke : public ::testing::Test {
 
   void Keys(const std::string& keys) const { std::system((m_tmux + "send-keys -t smoke " + keys).c_str()); }
 
-  fs::path m_root;
+  support::TempFolder m_folder;
+  const fs::path m_root = m_folder.Root();
   std::string m_tmux;
 };
 
 TEST_F(TerminalSmoke, TypingIntoTheSheetAndPressingEnterStoresTheValue) {
   const fs::path exitCode = m_root / "exit-code";
-  const std::string program = Tagprops("sheet Level") + "; echo $? >" + Quoted(exitCode.string()) + "; sleep 60";
+  const std::string program = Tagprops("sheet Level") + "; echo $? >" + Quoted(exitCode) + "; sleep 60";
   ASSERT_EQ(std::system((m_tmux + "new-session -d -s smoke -x 120 -y 40 " + Quoted(program)).c_str()), 0);
   ASSERT_TRUE(WaitFor("Retentive Parameters")) << Screen();
   // The focus starts on the first check box; two tabs on is the startup value, its text selected.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TestDialog.h"
+#include <windows.h>
+
 #include "platform/win32/DialogTemplate.h"
 #include "resources/TestIds.h"
 
@@ -76,40 +77,6 @@ TEST(DialogTemplate, ACutTemplateIsRefusedNotOverread) {
       EXPECT_FALSE(DialogTemplate::Read(copy.data(), copy.size())) << cut;
     }
   }
-}
-
-INT_PTR CALLBACK InitProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_INITDIALOG) return FALSE;
-  // lParam says what to answer; the first tab stop arrives in wParam.
-  SetWindowLongPtrW(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
-  return lParam;
-}
-
-TEST(DialogTemplate, ADialogFromATemplateHasItsControlsAndTheFocusItAskedFor) {
-  for (const LPARAM wantsFocus : {LPARAM{TRUE}, LPARAM{FALSE}}) {
-    SCOPED_TRACE(wantsFocus);
-    SetFocus(nullptr);
-    const HWND dialog = CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_PLAIN), nullptr, InitProc, wantsFocus);
-    ASSERT_NE(dialog, nullptr);
-    const HWND name = GetDlgItem(dialog, IDC_NAME);
-    SetWindowTextW(name, u"abc");
-    EXPECT_EQ(testing_win32::TextOf(dialog), u"Plain dialog");
-    EXPECT_FALSE(IsWindowVisible(dialog));  // no WS_VISIBLE in the template
-    EXPECT_EQ(reinterpret_cast<HWND>(GetWindowLongPtrW(dialog, GWLP_USERDATA)), name);
-    EXPECT_EQ(GetFocus(), wantsFocus ? name : nullptr);
-    WCHAR className[32] = {};
-    GetClassNameW(GetDlgItem(dialog, IDC_TABS), className, 32);
-    EXPECT_EQ(std::u16string(className), WC_TABCONTROLW);
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CHECK), 0u);
-    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
-    DestroyWindow(dialog);
-  }
-  testing_win32::TestDialog sheet;
-  EXPECT_EQ(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_EXTENDED), nullptr, InitProc, TRUE), nullptr);  // a child needs a parent
-  const HWND page = CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_EXTENDED), sheet.hwnd(), InitProc, TRUE);
-  EXPECT_TRUE(GetWindowLongPtrW(page, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);  // DS_CONTROL makes it a control parent
-  EXPECT_EQ(GetParent(page), sheet.hwnd());
-  EXPECT_EQ(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(999), nullptr, InitProc, TRUE), nullptr);
 }
 
 }  // namespace

@@ -61,51 +61,6 @@ TEST(Edit, TypingReplacesTheSelectionWithinTheLimitAndNotifiesPerKeystroke) {
   }
 }
 
-struct KeyCase {
-  const char* name;
-  const char16_t* initial;
-  int selStart;
-  int selEnd;
-  bool readOnly;
-  std::vector<std::pair<int, bool>> keys;  // key, with Shift
-  const char16_t* expected;
-  DWORD selectionStart;
-  DWORD selectionEnd;
-  int changes;
-};
-
-TEST(Edit, EditingKeysMoveTheCaretAndDeleteAsWindowsDoes) {
-  const KeyCase cases[] = {
-      {"backspace at the end", u"abc", 3, 3, false, {{VK_BACK, false}}, u"ab", 2, 2, 1},
-      {"backspace at the start", u"abc", 0, 0, false, {{VK_BACK, false}}, u"abc", 0, 0, 0},
-      {"delete at the start", u"abc", 0, 0, false, {{VK_DELETE, false}}, u"bc", 0, 0, 1},
-      {"delete at the end", u"abc", 3, 3, false, {{VK_DELETE, false}}, u"abc", 3, 3, 0},
-      {"delete the selection", u"abc", 0, -1, false, {{VK_DELETE, false}}, u"", 0, 0, 1},
-      {"backspace the selection", u"abcd", 1, 3, false, {{VK_BACK, false}}, u"ad", 1, 1, 1},
-      {"home then delete", u"abc", 3, 3, false, {{VK_HOME, false}, {VK_DELETE, false}}, u"bc", 0, 0, 1},
-      {"left twice then backspace", u"abc", 3, 3, false, {{VK_LEFT, false}, {VK_LEFT, false}, {VK_BACK, false}},
-       u"bc", 0, 0, 1},
-      {"left from a selection goes from the caret", u"abcd", 0, -1, false, {{VK_LEFT, false}}, u"abcd", 3, 3, 0},
-      {"right stops at the end", u"ab", 1, 1, false, {{VK_RIGHT, false}, {VK_RIGHT, false}}, u"ab", 2, 2, 0},
-      {"end", u"abc", 0, 0, false, {{VK_END, false}}, u"abc", 3, 3, 0},
-      {"shift+home selects to the start", u"abc", 3, 3, false, {{VK_HOME, true}}, u"abc", 0, 3, 0},
-      {"shift+left extends", u"abc", 3, 3, false, {{VK_LEFT, true}, {VK_LEFT, true}}, u"abc", 1, 3, 0},
-      {"read-only refuses delete", u"abc", 0, 0, true, {{VK_DELETE, false}, {VK_BACK, false}}, u"abc", 0, 0, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestDialog dialog;
-    const HWND edit = dialog.Add(u"Edit", kEdit, WS_TABSTOP | (c.readOnly ? ES_READONLY : 0), c.initial);
-    SetFocus(edit);
-    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(c.selStart), c.selEnd);
-    dialog.events.clear();
-    for (const auto& [key, shift] : c.keys) dialog.Press(key, shift);
-    EXPECT_EQ(TextOf(edit), c.expected);
-    EXPECT_EQ(SelectionOf(edit), std::make_pair(c.selectionStart, c.selectionEnd));
-    EXPECT_EQ(std::count(dialog.events.begin(), dialog.events.end(), Event{kEdit, EN_CHANGE}), c.changes);
-  }
-}
-
 TEST(Edit, SettingTheTextNotifiesIgnoresTheLimitAndPutsTheCaretFirst) {
   TestDialog dialog;
   const HWND edit = dialog.Add(u"Edit", kEdit, WS_TABSTOP, u"old");
@@ -119,28 +74,6 @@ TEST(Edit, SettingTheTextNotifiesIgnoresTheLimitAndPutsTheCaretFirst) {
   EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 3);
   SendMessageW(edit, EM_LIMITTEXT, 0, 0);
   EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
-}
-
-TEST(Edit, ReadOnlyFollowsTheMessageAndTheStyle) {
-  TestDialog dialog;
-  const HWND edit = dialog.Add(u"Edit", kEdit, WS_TABSTOP, u"");
-  SetFocus(edit);
-  SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
-  EXPECT_TRUE(GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY);
-  dialog.Type(u"a");
-  EXPECT_EQ(TextOf(edit), u"");
-  SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
-  dialog.Type(u"a");
-  EXPECT_EQ(TextOf(edit), u"a");
-}
-
-TEST(Edit, FocusChangesNotifyTheParent) {
-  TestDialog dialog;
-  const HWND first = dialog.Add(u"Edit", 1, WS_TABSTOP);
-  const HWND second = dialog.Add(u"Edit", 2, WS_TABSTOP);
-  SetFocus(first);
-  SetFocus(second);
-  EXPECT_EQ(dialog.events, (std::vector<Event>{{1, EN_SETFOCUS}, {1, EN_KILLFOCUS}, {2, EN_SETFOCUS}}));
 }
 
 }  // namespace

@@ -2,31 +2,30 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/WinBase.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-  fs::path path = fs::temp_directory_path() / ("win32-files-" + std::to_string(::getpid()));
-  TempFolder() {
-    fs::create_directories(path / "de");
-    std::ofstream(path / "file.txt") << "x";
+// A folder "de" and a file "file.txt".
+struct Files : support::TempFolder {
+  Files() {
+    fs::create_directories(Path("de"));
+    WriteBytes("file.txt", "x");
   }
-  ~TempFolder() { fs::remove_all(path); }
   std::u16string Windows(const std::string& relative) const {
-    std::u16string text = platform::Utf8ToUtf16((path / relative).string());
+    std::u16string text = platform::Utf8ToUtf16(Path(relative).string());
     std::replace(text.begin(), text.end(), u'/', u'\\');
     return text;
   }
 };
 
 TEST(Files, AttributesTellDirectoriesFromFilesWithEitherSeparator) {
-  TempFolder folder;
+  Files folder;
   struct Case {
     std::u16string path;
     DWORD attributes;
@@ -34,7 +33,7 @@ TEST(Files, AttributesTellDirectoriesFromFilesWithEitherSeparator) {
   const Case cases[] = {
       {folder.Windows("de"), FILE_ATTRIBUTE_DIRECTORY},
       {folder.Windows("de") + u"\\", FILE_ATTRIBUTE_DIRECTORY},
-      {platform::Utf8ToUtf16((folder.path / "de").string()), FILE_ATTRIBUTE_DIRECTORY},
+      {platform::Utf8ToUtf16((folder.Root() / "de").string()), FILE_ATTRIBUTE_DIRECTORY},
       {folder.Windows("file.txt"), FILE_ATTRIBUTE_NORMAL},
       {folder.Windows("pt"), INVALID_FILE_ATTRIBUTES},
       {u"", INVALID_FILE_ATTRIBUTES},
@@ -47,9 +46,9 @@ TEST(Files, AttributesTellDirectoriesFromFilesWithEitherSeparator) {
 }
 
 TEST(Files, TheLongPathIsTheCanonicalOneAndATooSmallBufferLearnsTheSize) {
-  TempFolder folder;
+  Files folder;
   const std::u16string twisted = folder.Windows("de\\..\\.\\file.txt");
-  const std::u16string canonical = platform::Utf8ToUtf16(fs::canonical(folder.path / "file.txt").string());
+  const std::u16string canonical = platform::Utf8ToUtf16(fs::canonical(folder.Root() / "file.txt").string());
   std::vector<WCHAR> buffer(canonical.size() + 1, u'#');
   EXPECT_EQ(GetLongPathNameW(twisted.c_str(), buffer.data(), static_cast<DWORD>(buffer.size())), canonical.size());
   EXPECT_EQ(std::u16string(buffer.data()), canonical);

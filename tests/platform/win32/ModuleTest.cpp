@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "platform/win32/Modules.h"
 #include "platform/win32/TextConversion.h"
@@ -80,45 +79,6 @@ TEST(Modules, AModuleHasItsOwnExportsResourcesAndFileName) {
 
   EXPECT_EQ(FileNameOf(module), kModulePath);
   EXPECT_TRUE(FreeLibrary(module));
-}
-
-TEST(Modules, FileNamesAreCutToTheBufferAsWindowsDoes) {
-  const std::u16string program = FileNameOf(nullptr);
-  EXPECT_EQ(program, platform::Utf8ToUtf16(std::filesystem::read_symlink("/proc/self/exe").string()));
-  EXPECT_EQ(FileNameOf(GetModuleHandleW(nullptr)), program);
-  struct Case {
-    DWORD capacity;
-    DWORD result;
-    size_t kept;
-  };
-  const auto length = static_cast<DWORD>(program.size());
-  const Case cases[] = {{0, 0, 0}, {1, 1, 0}, {5, 5, 4}, {length, length, length - 1}, {length + 1, length, length}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.capacity);
-    std::vector<WCHAR> buffer(c.capacity + 1, u'#');
-    EXPECT_EQ(GetModuleFileNameW(nullptr, buffer.data(), c.capacity), c.result);
-    if (c.capacity > 0) {
-      EXPECT_EQ(std::u16string(buffer.data()), program.substr(0, c.kept));
-    }
-  }
-}
-
-TEST(Modules, TheProgramAndTheSystemModuleAreThere) {
-  static const int anchor = 0;
-  EXPECT_EQ(platform::ModuleFromAddress(&anchor), GetModuleHandleW(nullptr));
-  const HMODULE platformLibrary = platform::ModuleFromAddress(reinterpret_cast<const void*>(&LoadLibraryW));
-  EXPECT_NE(platformLibrary, nullptr);
-  EXPECT_EQ(GetModuleHandleW(u"libwin32.so"), platformLibrary);
-  const HMODULE system = GetModuleHandleW(u"kernel32");
-  ASSERT_NE(system, nullptr);
-  EXPECT_EQ(LoadLibraryW(u"KERNEL32.DLL"), system);
-  using LongPathProc = DWORD (*)(LPCWSTR, LPWSTR, DWORD);
-  const auto longPath = reinterpret_cast<LongPathProc>(GetProcAddress(system, "GetLongPathNameW"));
-  ASSERT_NE(longPath, nullptr);
-  WCHAR buffer[512] = {};
-  EXPECT_GT(longPath(u"/tmp/../tmp", buffer, 512), 0u);
-  EXPECT_EQ(GetProcAddress(system, "GetShortPathNameW"), nullptr);
-  EXPECT_EQ(GetProcAddress(nullptr, "GetLongPathNameW"), nullptr);
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "TestDialog.h"
 #include "platform/win32/DlgInit.h"
+#include "platform/win32/FrontEnd.h"
 #include "platform/win32/ResourceTable.h"
 #include "platform/win32/StringTableBlock.h"
 #include "resources/TestIds.h"
@@ -47,29 +46,6 @@ TEST(Resources, FindResourceTakesNumbersNamesAndHashNumbers) {
   EXPECT_EQ(FindResourceW(self, u"other", RT_DIALOG), nullptr);
   EXPECT_EQ(FindResourceW(self, MAKEINTRESOURCEW(IDD_PLAIN), RT_STRING), nullptr);
   EXPECT_EQ(FindResourceW(reinterpret_cast<HMODULE>(0x1234), MAKEINTRESOURCEW(IDD_PLAIN), RT_DIALOG), nullptr);
-}
-
-TEST(Resources, ComboInitialDataComesThroughAsWritten) {
-  const HMODULE self = GetModuleHandleW(nullptr);
-  const HRSRC resource = FindResourceW(self, MAKEINTRESOURCEW(IDD_PLAIN), RT_DLGINIT);
-  const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(self, resource)));
-  const DWORD size = SizeofResource(self, resource);
-  ASSERT_NE(data, nullptr);
-  std::vector<std::pair<int, std::string>> items;
-  size_t at = 0;
-  while (at + 2 <= size) {
-    WORD id = 0;
-    std::memcpy(&id, data + at, 2);
-    if (id == 0) break;
-    WORD message = 0;
-    DWORD length = 0;
-    std::memcpy(&message, data + at + 2, 2);
-    std::memcpy(&length, data + at + 4, 4);
-    EXPECT_EQ(message, 0x403);
-    items.emplace_back(id, reinterpret_cast<const char*>(data + at + 8));
-    at += 8 + length;
-  }
-  EXPECT_EQ(items, (std::vector<std::pair<int, std::string>>{{IDC_COMBO, "Single"}, {IDC_COMBO, "Two"}}));
 }
 
 // A front end that plays the user: it checks what the modal loop sees, then presses OK.

@@ -1,4 +1,4 @@
-#include "tests/app/LoadedPlugIn.h"
+#include "tests/support/LoadedPlugIn.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "platform/win32/WinBase.h"
 
-namespace apptest {
+namespace support {
 namespace {
 
 template <class Proc>
@@ -46,4 +46,4 @@ FARPROC LoadedPlugIn::Export(const char* name) const {
   return proc;
 }
 
-}  // namespace apptest
+}  // namespace support

@@ -3,17 +3,19 @@
 // removed afterwards. By default it holds the standard tags: system tags "Second" (Integer) and
 // "Date" (String), then the SoftPLC tag "PlcStatus" (Integer), so user tags start at number 4.
 //
-//   hostsim::TempProject project;
+//   support::TempProject project;
 //   project.host().AddTag(u"Tank", 1, 10);
 //   ... run the page ...
 //   project.Reopen();   // what was committed, and nothing else
 
 #include <filesystem>
+#include <string>
 
 #include "hostsim/Host.h"
 #include "hostsim/Settings.h"
+#include "tests/support/TempFolder.h"
 
-namespace hostsim {
+namespace support {
 
 class TempProject {
  public:
@@ -23,23 +25,21 @@ class TempProject {
 
   struct Options {
     bool standardTags = true;
-    Settings settings = Settings::Defaults();
+    hostsim::Settings settings = hostsim::Settings::Defaults();
   };
 
   TempProject();
   explicit TempProject(Options options);
   ~TempProject();
-  TempProject(const TempProject&) = delete;
-  TempProject& operator=(const TempProject&) = delete;
 
-  Host& host() { return Host::Instance(); }
-  const std::filesystem::path& Folder() const { return folder_; }
+  hostsim::Host& host() { return hostsim::Host::Instance(); }
+  const std::filesystem::path& Folder() const { return folder_.Root(); }
   void Reopen() { host().Reopen(); }
   // Changes one setting and writes settings.ini.
   void SetSetting(const std::string& section, const std::string& key, const std::string& value);
 
  private:
-  std::filesystem::path folder_;
+  TempFolder folder_;
 };
 
-}  // namespace hostsim
+}  // namespace support

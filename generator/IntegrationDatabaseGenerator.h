@@ -8,13 +8,13 @@
 #include <cstddef>
 #include <memory>
 
-#include "data/TagsDatabaseData.h"
+#include "TagsDatabaseData.h"
 
-namespace bench {
+namespace generator {
 
 class IntegrationDatabaseGenerator {
  public:
   static std::shared_ptr<data::TagsDatabaseData> Generate(std::size_t tagCount, unsigned seed = 1);
 };
 
-}  // namespace bench
+}  // namespace generator

@@ -1,11 +1,11 @@
-#include "bench/IntegrationDatabaseGenerator.h"
+#include "IntegrationDatabaseGenerator.h"
 
 #include <array>
 #include <random>
 #include <string>
 #include <vector>
 
-namespace bench {
+namespace generator {
 
 namespace {
 
@@ -175,4 +175,4 @@ std::shared_ptr<data::TagsDatabaseData> IntegrationDatabaseGenerator::Generate(s
   return database;
 }
 
-}  // namespace bench
+}  // namespace generator

@@ -7,7 +7,7 @@
 #include "app/Exports.h"
 #include "platform/win32/WinTypes.h"
 
-namespace apptest {
+namespace support {
 
 class LoadedPlugIn {
  public:
@@ -31,4 +31,4 @@ class LoadedPlugIn {
   HMODULE m_module;
 };
 
-}  // namespace apptest
+}  // namespace support
