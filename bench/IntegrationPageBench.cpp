@@ -72,7 +72,7 @@ std::string ReadBytes(const fs::path& path) {
 
 // The page's tag is a plain tag of the generated files, with value and historian integration.
 void MakeProject(Project& p, std::size_t tags) {
-  const auto database = bench::IntegrationDatabaseGenerator::Generate(tags);
+  const auto database = generator::IntegrationDatabaseGenerator::Generate(tags);
   p.tagsPath = (p.project.Folder() / "tagl.json").u16string();
   p.classesPath = (p.project.Folder() / "class.json").u16string();
   if (!data::SaveTagsDatabase(database, p.tagsPath, p.classesPath)) {

@@ -1,11 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 
 #include "host/Orvik.h"
+#include "hostsim/ProjectError.h"
+#include "hostsim/Settings.h"
 #include "platform/win32/TextConversion.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TempProject.h"
 
 namespace {
+
+using hostsim::ProjectError;
+
+std::string Slurp(const std::filesystem::path& file) { return support::ReadFile(file); }
+
+void Spill(const std::filesystem::path& file, const std::string& content) {
+  std::ofstream(file, std::ios::binary) << content;
+}
 
 
 TEST(ProjectFiles, SettingsAnswerTheHostQueries) {

@@ -59,12 +59,12 @@ TEST(Files, TheLongPathIsTheCanonicalOneAndATooSmallBufferLearnsTheSize) {
 }
 
 TEST(Files, AttributeDataGiveSizeAndLastWriteTimeOfAFileWithEitherSeparator) {
-  TempFolder folder;
-  std::ofstream(folder.path / "big.txt") << std::string(5000, 'x');
+  Files folder;
+  folder.WriteBytes("big.txt", std::string(5000, 'x'));
   // 2024-01-01 00:00:00 UTC, in 100-nanosecond intervals since 1601.
   const fs::file_time_type written = fs::file_time_type::clock::from_sys(
       std::chrono::sys_seconds{std::chrono::sys_days{std::chrono::January / 1 / 2024}});
-  fs::last_write_time(folder.path / "big.txt", written);
+  fs::last_write_time(folder.Path("big.txt"), written);
   WIN32_FILE_ATTRIBUTE_DATA data{};
   ASSERT_TRUE(GetFileAttributesExW(folder.Windows("big.txt").c_str(), GetFileExInfoStandard, &data));
   EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
