@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/win32/DialogTemplate.h"
-#include "platform/win32/LittleEndianReader.h"
+#include "platform/win32/DlgInit.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/WinBase.h"
 #include "res/resource.h"
@@ -73,23 +73,19 @@ struct ComboItem {
   std::string text;
 };
 
-// The framework's combo-box initial data: control id, 0x0403, DWORD length, zero-terminated text;
-// a zero id ends the list. Nothing when the data is malformed.
+// The combo-box items of the dialog's initial data; nothing when an entry is not an item or the
+// data holds more than its entries.
 std::optional<std::vector<ComboItem>> ComboItems(HMODULE module, UINT dialog) {
   const auto [data, size] = Resource(module, dialog, RT_DLGINIT);
+  const platform::DlgInit init = platform::DlgInit::Read(data, size);
   std::vector<ComboItem> items;
-  platform::LittleEndianReader reader(data, size);
-  WORD control = 0, message = 0;
-  DWORD length = 0;
-  while (data != nullptr && reader.Word(control) && control != 0) {
-    const BYTE* text = reader.Here() + 6;
-    if (!reader.Word(message) || !reader.Dword(length) || message != 0x0403 || length == 0 || !reader.Skip(length) ||
-        text[length - 1] != 0) {
-      return std::nullopt;
-    }
-    items.push_back({control, std::string(reinterpret_cast<const char*>(text), length - 1)});
+  size_t used = 2;  // the closing zero
+  for (const platform::DlgInitEntry& entry : init.entries) {
+    if (entry.message != 0x0403 || entry.length == 0 || entry.data[entry.length - 1] != 0) return std::nullopt;
+    items.push_back({entry.control, std::string(reinterpret_cast<const char*>(entry.data), entry.length - 1)});
+    used += 8 + entry.length;
   }
-  if (data != nullptr && (control != 0 || reader.Position() != size)) return std::nullopt;
+  if (data != nullptr && used != size) return std::nullopt;
   return items;
 }
 
