@@ -10,4 +10,3 @@
 #define IDC_PAGE_EDIT 70000
 #define IDS_TITLE 1
 #define IDS_SECOND_BLOCK 17
-#define IDS_MODULE 1
