@@ -1,7 +1,4 @@
 #include <gtest/gtest.h>
-#include <rapidjson/document.h>
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
 
 #include <algorithm>
 #include <set>
@@ -12,9 +9,6 @@
 #include "tests/support/TempFolder.h"
 
 namespace {
-
-using Utf16 = rapidjson::UTF16<char16_t>;
-using Document = rapidjson::GenericDocument<Utf16>;
 
 class DemoProject : public ::testing::Test {
  protected:
@@ -31,16 +25,6 @@ class DemoProject : public ::testing::Test {
       codes.insert(info->pTypes[i].Get<AlarmTypeRecord::TypeCode>());
     }
     return codes;
-  }
-  // The file's text after its byte order mark, which must be FF FE.
-  std::u16string Utf16File(const char* name) const {
-    const std::string bytes = folder_.ReadBytes(name);
-    EXPECT_TRUE(bytes.starts_with("\xFF\xFE"));
-    std::u16string text;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-      text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    }
-    return text;
   }
   support::TempFolder folder_;
 };
@@ -69,27 +53,6 @@ TEST_F(DemoProject, HoldsWhatEveryPageNeeds) {
   WCHAR description[1025];
   DBGetTagDescSecure(host().Database().FindTag(u"Temperature")->number, description, 1025);
   EXPECT_GT(std::u16string(description).size(), 128u) << "longer than the dialog accepts";
-}
-
-TEST_F(DemoProject, IntegrationFilesAreCompactUtf16Json) {
-  for (const char* name : {"tagl.json", "class.json"}) {
-    SCOPED_TRACE(name);
-    const std::u16string text = Utf16File(name);
-    Document doc;
-    doc.Parse(text.c_str());
-    ASSERT_FALSE(doc.HasParseError());
-    rapidjson::GenericStringBuffer<Utf16> out;
-    rapidjson::Writer<rapidjson::GenericStringBuffer<Utf16>, Utf16, Utf16> writer(out);
-    doc.Accept(writer);
-    EXPECT_TRUE(out.GetString() == text) << "written as the compact writer writes it";
-  }
-  Document tags;
-  tags.Parse(Utf16File("tagl.json").c_str());
-  const auto& list = tags[u"tags"].GetArray();
-  ASSERT_EQ(list.Size(), 2u);
-  EXPECT_TRUE(list[0][u"corvane"][u"historian"][u"enable"].GetBool()) << "a plain tag's block";
-  EXPECT_EQ(list[1][u"id"].GetInt(), host().Database().FindTag(u"Pump1")->number);
-  EXPECT_TRUE(list[1][u"class"][u"members"][0][u"corvane"][u"value"].GetBool()) << "a class member's block";
 }
 
 }  // namespace

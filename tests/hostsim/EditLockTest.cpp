@@ -59,7 +59,7 @@ TEST(EditLock, AForkedChildDoesNotInheritTheLock) {
   EXPECT_TRUE(project.host().HoldsEditLock()) << "the child's release does not touch the parent's lock";
 }
 
-TEST(EditLock, AForeignHolderRefusesEditingUntilItIsGone) {
+TEST(EditLock, AForeignHolderRefusesEditingUntilItIsGoneAndTakesItOnceReleased) {
   support::TempProject project;
   {
     hostsim::ForeignEditLock other(project.Folder());
@@ -68,6 +68,8 @@ TEST(EditLock, AForeignHolderRefusesEditingUntilItIsGone) {
   }
   EXPECT_TRUE(DBSetEdit(1, 1));
   EXPECT_THROW(hostsim::ForeignEditLock(project.Folder()), hostsim::ProjectError) << "this process holds it now";
+  EXPECT_TRUE(DBSetEdit(0, 1));
+  EXPECT_NO_THROW(hostsim::ForeignEditLock(project.Folder())) << "released, another process may take it";
 }
 
 }  // namespace
