@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
 #include "platform/win32/TextConversion.h"
@@ -56,27 +55,6 @@ TEST(Files, TheLongPathIsTheCanonicalOneAndATooSmallBufferLearnsTheSize) {
   EXPECT_EQ(GetLongPathNameW(twisted.c_str(), small.data(), static_cast<DWORD>(small.size())), canonical.size() + 1);
   EXPECT_EQ(small[0], u'#');
   EXPECT_EQ(GetLongPathNameW(folder.Windows("missing").c_str(), buffer.data(), 8), 0u);
-}
-
-TEST(Files, AttributeDataGiveSizeAndLastWriteTimeOfAFileWithEitherSeparator) {
-  Files folder;
-  folder.WriteBytes("big.txt", std::string(5000, 'x'));
-  // 2024-01-01 00:00:00 UTC, in 100-nanosecond intervals since 1601.
-  const fs::file_time_type written = fs::file_time_type::clock::from_sys(
-      std::chrono::sys_seconds{std::chrono::sys_days{std::chrono::January / 1 / 2024}});
-  fs::last_write_time(folder.Path("big.txt"), written);
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  ASSERT_TRUE(GetFileAttributesExW(folder.Windows("big.txt").c_str(), GetFileExInfoStandard, &data));
-  EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
-  EXPECT_EQ(data.nFileSizeLow, 5000u);
-  EXPECT_EQ(data.nFileSizeHigh, 0u);
-  const unsigned long long time =
-      (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
-  EXPECT_EQ(time, 133485408000000000ULL);
-  ASSERT_TRUE(GetFileAttributesExW(folder.Windows("de").c_str(), GetFileExInfoStandard, &data));
-  EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-  EXPECT_FALSE(GetFileAttributesExW(folder.Windows("missing").c_str(), GetFileExInfoStandard, &data));
-  EXPECT_FALSE(GetFileAttributesExW(u"", GetFileExInfoStandard, &data));
 }
 
 }  // namespace
