@@ -33,7 +33,15 @@ class PlugInTest : public support::PageTest {
  protected:
   // The person looks at the sheet (its caption and tabs) and cancels it.
   void ExpectSheet(const Pages& pages, const std::u16string& caption = u"Tag Properties",
-                   std::source_location where = std::source_location::current());
+                   std::source_location where = std::source_location::current()) {
+    user.OnModal(
+        [pages, caption](driver::Driver& d) {
+          EXPECT_EQ(d.Title(), caption);
+          EXPECT_EQ(d.Pages(), pages);
+          d.Cancel();
+        },
+        where);
+  }
 };
 
 }  // namespace apptest

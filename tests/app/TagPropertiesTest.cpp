@@ -1,5 +1,5 @@
-// DBTagProperties through the loaded plug-in: which tag it finds, which pages the sheet gets, the
-// system-tag warning and what it tells the host afterwards.
+// DBTagProperties and DBCanEditTagProperties through the loaded plug-in: which tag they find, which
+// pages the sheet gets, the system-tag warning and what the sheet tells the host afterwards.
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,8 @@ class TagPropertiesTest : public PlugInTest {
     host().AddTag(u"Flow", 2);
     host().AddTag(u"Valve", 0);
     host().AddTag(u"Recipe", 3);
+    host().AddClass(u"Pump", {{u"Running", 0, {}}, {u"Speed", 2, {}}});
+    host().AddTag(u"Pump1", 3 + 1);
   }
   void SetNoAlarmsPage(const std::u16string& name) {
     host().Record(name).Set<VarRecord::NoAlarmsPage>(1);
@@ -28,6 +30,7 @@ class TagPropertiesTest : public PlugInTest {
   }
 };
 
+// Every sheet, even a cancelled one, marks the tag list modified.
 TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
   host().AddTag(u"QuietValve", 0);
   host().AddTag(u"QuietFlow", 2);
@@ -40,7 +43,6 @@ TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
   const Case cases[] = {
       {u"Valve", {kParameters, kBoolAlarms, kBoolHistory}},
       {u"Tank", {kParameters, kNumAlarms, kNumHistory}},
-      {u"Tank[3]", {kParameters, kNumAlarms, kNumHistory}},
       {u"Flow", {kParameters, kNumAlarms, kNumHistory}},
       {u"Recipe", {kParameters, kBoolHistory}},
       {u"QuietValve", {kParameters, kBoolHistory}},
@@ -50,50 +52,43 @@ TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
   LoadedPlugIn plugIn;
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.tag.begin(), c.tag.end()));
+    const int modified = host().TagListModifiedCount();
     ExpectSheet(c.pages);
     EXPECT_EQ(plugIn.TagProperties(c.tag), 1);
+    EXPECT_EQ(host().TagListModifiedCount(), modified + 1);
   }
 }
 
-TEST_F(TagPropertiesTest, ElementPagesStartAtTheNamedElement) {
-  LoadedPlugIn plugIn;
-  user.OnModal([](driver::Driver& d) {
-    d.Page(kNumHistory);
-    EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"3");
-    d.Cancel();
-  });
-  EXPECT_EQ(plugIn.TagProperties(u"Tank[3]"), 1);
-}
-
-TEST_F(TagPropertiesTest, NamesAreCutTrimmedAndLoseOneLeadingAt) {
-  const std::u16string padded = u"Tank" + std::u16string(1020, u' ');
+// The sheet's name is cut at 1024 characters, trimmed and loses one leading @; the edit question
+// takes no indirect reference and no class-typed tag as a whole. A tag not found shows nothing
+// and touches nothing.
+TEST_F(TagPropertiesTest, NamesAreCutTrimmedAndLoseOneLeadingAtForTheSheetOnly) {
   struct Case {
     std::u16string name;
-    bool found;
+    BOOL opens, editable;
   };
   const Case cases[] = {
-      {u"  Tank\t", true},
-      {u"@Tank", true},
-      {u" @Tank ", true},
-      {u"@", false},
-      {u"", false},
-      // The name is cut at 1024 characters before it is trimmed.
-      {padded + u"junk", true},
-      {u"Tank" + std::u16string(1019, u' ') + u"junk", false},
+      {u"  Tank\t", 1, 1},
+      {u"Tank[4]", 1, 1},
+      {u"@Tank", 1, 0},
+      {u" @Tank ", 1, 0},
+      {u"Pump1.Speed", 1, 1},
+      {u"Pump1", 0, 0},
+      {u"@", 0, 0},
+      {u"", 0, 0},
+      {u"Nothing", 0, 0},
+      {u"Tank" + std::u16string(1020, u' ') + u"junk", 1, 1},
+      {u"Tank" + std::u16string(1019, u' ') + u"junk", 0, 0},
   };
   LoadedPlugIn plugIn;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name.size() > 40 ? "long name" : std::string(c.name.begin(), c.name.end()));
-    if (c.found) ExpectSheet({kParameters, kNumAlarms, kNumHistory});
-    EXPECT_EQ(plugIn.TagProperties(c.name), c.found ? 1 : 0);
+    const int modified = host().TagListModifiedCount();
+    if (c.opens) ExpectSheet({kParameters, kNumAlarms, kNumHistory});
+    EXPECT_EQ(plugIn.TagProperties(c.name), c.opens);
+    EXPECT_EQ(plugIn.CanEditTagProperties(c.name), c.editable);
+    EXPECT_EQ(host().TagListModifiedCount(), modified + c.opens);
   }
-}
-
-TEST_F(TagPropertiesTest, UnknownTagShowsNothingAndTouchesNothing) {
-  LoadedPlugIn plugIn;
-  const int modified = host().TagListModifiedCount();
-  EXPECT_EQ(plugIn.TagProperties(u"Nothing"), 0);
-  EXPECT_EQ(host().TagListModifiedCount(), modified);
   EXPECT_TRUE(user.ShownBoxes().empty());
 }
 
@@ -120,20 +115,13 @@ TEST_F(TagPropertiesTest, SystemTagsWarnOnceThenOpenReadOnly) {
       d.Cancel();
     });
     EXPECT_EQ(plugIn.TagProperties(c.tag), 1);
+    EXPECT_EQ(plugIn.CanEditTagProperties(c.tag), 1);
     ASSERT_EQ(user.ShownBoxes().size(), boxes + (c.system ? 1 : 0));
     if (c.system) {
       EXPECT_EQ(user.ShownBoxes().back().caption, u"Tag Properties");
       EXPECT_EQ(user.ShownBoxes().back().type & 0xF, static_cast<UINT>(MB_OK));
     }
   }
-}
-
-TEST_F(TagPropertiesTest, CancelStillMarksTheTagListModified) {
-  LoadedPlugIn plugIn;
-  const int modified = host().TagListModifiedCount();
-  ExpectSheet({kParameters, kBoolAlarms, kBoolHistory});
-  EXPECT_EQ(plugIn.TagProperties(u"Valve"), 1);
-  EXPECT_EQ(host().TagListModifiedCount(), modified + 1);
 }
 
 TEST_F(TagPropertiesTest, IntegrationPageOnlyForCompanyId81) {
