@@ -45,6 +45,13 @@ TEST(SampleScripts, ChangeTheDemoTagsAsTheySayAndNothingElse) {
       {"counters-history.txt", "sheet 'Counters[3]'", "Counters", "",
        {{"element[3].flags", "0x00000261"}, {"element[3].history.enabled", "1"}, {"element[3].history.group", "9"},
         {"element[3].history.log_dead_band", "0.5"}}},
+      // Each index change stores the element shown and tells the background task (Pressures is tag 15).
+      {"pressures-alarms.txt", "--verbose sheet 'Pressures[3]'", "Pressures",
+       "DBSaveTagLModified: 1 call(s)\nposted to BGTASK: message 0x551 (15, 3)\nposted to BGTASK: message 0x551 (15, 4)\n",
+       {{"element[3].alarms.flags", "0x00001900"}, {"element[3].alarms.types", "3"}, {"messages", "2"},
+        {"element[3].alarms.type[0].limit", "9.25"}, {"element[3].alarms.type[2].code", "16 Rate"},
+        {"element[3].alarms.type[2].rate_unit", "2"}, {"element[3].alarms.type[2].priority", "30"},
+        {"element[3].alarms.type[2].message", "\"Line 3 pressure rising fast\""}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
