@@ -2,6 +2,7 @@
 // person through the scripted user against a project of the stand-in host. What was committed is
 // read back after reopening the project.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -41,14 +42,9 @@ void PrintTo(const Definition& d, std::ostream* out) {
        << "\", scope " << d.scope << "}";
 }
 
-// What the person sees of the dialog's locks.
-struct Locks {
-  bool type;
-  bool size;
-  bool description;
-  bool scope;
-  bool nameReadOnly;
-};
+// What the person sees of the dialog's locks: Type, Size, Description and Scope enabled, Tagname
+// read-only.
+using Locks = std::array<bool, 5>;
 
 // The standard project: system tags Second and Date, SoftPLC tag PlcStatus, then user tags.
 class CDlgGeneralTest : public support::PageTest {
@@ -88,24 +84,19 @@ class CDlgGeneralTest : public support::PageTest {
   support::LoadedPlugIn plugIn;
 };
 
-void ExpectLocks(const Locks& seen, const Locks& expected) {
-  EXPECT_EQ(seen.type, expected.type) << "Type enabled";
-  EXPECT_EQ(seen.size, expected.size) << "Size enabled";
-  EXPECT_EQ(seen.description, expected.description) << "Description enabled";
-  EXPECT_EQ(seen.scope, expected.scope) << "Scope enabled";
-  EXPECT_EQ(seen.nameReadOnly, expected.nameReadOnly) << "Tagname read-only";
-}
-
+// Only the name exactly as given opens the dialog.
 TEST_F(CDlgGeneralTest, ShowsTheTagAndSavesWhatThePersonChanged) {
   AddTag(u"Tank", {.type = kInteger, .size = 0, .description = u"Level", .scope = 0});
+  for (const auto* name : {u" Tank", u"Tank ", u"Nothing", u""}) EXPECT_FALSE(Open(name));
   const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
+    EXPECT_EQ(d.Title(), u"Properties");
     EXPECT_EQ(d.Text(IDC_TAGNAME), u"Tank");
     EXPECT_EQ(d.Selected(IDC_TYPE), u"Integer");
     EXPECT_EQ(d.Text(IDC_TAG_SIZE), u"0");
     EXPECT_EQ(d.Text(IDC_DESCRIPTION), u"Level");
     EXPECT_EQ(d.Items(IDC_SCOPE), (std::vector<std::u16string>{u"Local", u"Server"}));
     EXPECT_EQ(d.Selected(IDC_SCOPE), u"Local");
-    ExpectLocks(LocksOf(d), {true, true, true, true, false});
+    EXPECT_EQ(LocksOf(d), (Locks{true, true, true, true, false}));
     d.Choose(IDC_TYPE, u"Real");
     Retype(d, IDC_TAG_SIZE, u"12");
     Retype(d, IDC_DESCRIPTION, std::u16string(129, u'd'));  // the field takes no more than 128
@@ -197,15 +188,15 @@ TEST_F(CDlgGeneralTest, SourceOfTheTagDecidesWhatMayChange) {
     caseProject.Reopen();
     const Definition before = Held(c.tag);
     EXPECT_EQ(Edit(c.tag, [&](driver::Driver& d) {
-      ExpectLocks(LocksOf(d), c.locks);
-      if (c.locks.description) Retype(d, IDC_DESCRIPTION, u"New text");
-      if (c.locks.scope) d.Choose(IDC_SCOPE, u"Local");
+      EXPECT_EQ(LocksOf(d), c.locks);
+      if (c.locks[2]) Retype(d, IDC_DESCRIPTION, u"New text");
+      if (c.locks[3]) d.Choose(IDC_SCOPE, u"Local");
       d.Ok();
       EXPECT_EQ(d.Result(), c.closesOk ? IDOK : IDCANCEL);
     }), c.closesOk);
     Definition expected = before;
-    if (c.locks.description) expected.description = u"New text";
-    if (c.locks.scope) expected.scope = 0;
+    if (c.locks[2]) expected.description = u"New text";
+    if (c.locks[3]) expected.scope = 0;
     EXPECT_EQ(Committed(c.tag), expected);
   }
 }
