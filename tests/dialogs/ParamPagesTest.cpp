@@ -96,12 +96,14 @@ class ParamPageTest : public support::PageTest {
       default: return std::make_unique<CNumParamDlg>(name.c_str(), nullptr);
     }
   }
-  // Runs a sheet of the tag's page, with a second page to leave it for when asked.
-  void RunPage(std::u16string_view tag, std::function<void(driver::Driver&)> script, bool withOtherPage = false) {
+  // Runs a sheet of the tag's page, with a second page to leave it for when asked, opened at the
+  // start page.
+  void RunPage(std::u16string_view tag, std::function<void(driver::Driver&)> script, bool withOtherPage = false,
+               int startPage = 0) {
     const std::unique_ptr<CPropertyPage> page = PageFor(tag);
     CPropertyPage other(IDD_HST_BOOL);
     RunSheet(withOtherPage ? std::vector<CPropertyPage*>{page.get(), &other} : std::vector<CPropertyPage*>{page.get()},
-             std::move(script));
+             std::move(script), startPage);
   }
 };
 
@@ -246,35 +248,25 @@ TEST_P(EveryParamPage, SystemTagIsReadOnlyAndWrittenBackUnchanged) {
   EXPECT_EQ(Committed(tag), held);
 }
 
-TEST_P(EveryParamPage, CancelWritesNothing) {
-  const std::u16string tag = AddTag(Type());
-  const StoredParams stored{.flags = 0x1, .unit = u"kg", .startup = u"1"};
-  Store(tag, stored);
-  RunPage(tag, [&](driver::Driver& d) {
-    d.Click(IDC_RETENTIVE_VALUE);
-    d.Click(IDC_RETENTIVE_PARAMETERS);
-    Retype(d, IDC_UNIT, u"t");
-    Retype(d, IDC_STARTUP_VALUE, u"0");
-    d.Cancel();
-  });
-  EXPECT_EQ(host().TagListModifiedCount(), 0);
-  EXPECT_EQ(Current(tag), stored);
-  EXPECT_EQ(Committed(tag), stored);
-}
-
-TEST_P(EveryParamPage, PageNeverShownWritesNothing) {
-  const std::u16string tag = AddTag(Type());
-  Store(tag, {.unit = u"kg", .startup = u"1"});
-  // Held in memory only: a commit by the page would store it.
-  Edit(tag, {.flags = 0x3, .unit = u"g", .startup = u"0"});
-  CPropertyPage history(IDD_HST_BOOL);
-  const std::unique_ptr<CPropertyPage> page = PageFor(tag);
-  RunSheet({page.get(), &history}, [&](driver::Driver& d) {
-    EXPECT_EQ(d.ActivePage(), u"History - Bool/String Type");
-    d.Ok();
-  }, 1);
-  EXPECT_EQ(host().TagListModifiedCount(), 0);
-  EXPECT_EQ(Committed(tag), (StoredParams{.unit = u"kg", .startup = u"1"}));
+// Neither Cancel nor the OK of a sheet that never showed the page writes anything.
+TEST_P(EveryParamPage, CancelOrAPageNeverShownWritesNothing) {
+  for (const int startPage : {0, 1}) {
+    SCOPED_TRACE(startPage == 0 ? "cancelled" : "never shown");
+    const std::u16string tag = AddTag(Type());
+    const StoredParams stored{.flags = 0x1, .unit = u"kg", .startup = u"1"};
+    Store(tag, stored);
+    RunPage(tag, [&](driver::Driver& d) {
+      if (startPage == 1) return d.Ok();
+      d.Click(IDC_RETENTIVE_VALUE);
+      d.Click(IDC_RETENTIVE_PARAMETERS);
+      Retype(d, IDC_UNIT, u"t");
+      Retype(d, IDC_STARTUP_VALUE, u"0");
+      d.Cancel();
+    }, true, startPage);
+    EXPECT_EQ(host().TagListModifiedCount(), 0);
+    EXPECT_EQ(Current(tag), stored);
+    EXPECT_EQ(Committed(tag), stored);
+  }
 }
 
 // A String tag takes any text up to 1023 characters; what is stored shows again at the next opening.
