@@ -201,86 +201,64 @@ TEST_F(CDlgGeneralTest, SourceOfTheTagDecidesWhatMayChange) {
   }
 }
 
-TEST_F(CDlgGeneralTest, SizeAndDescriptionWithinTheirLimits) {
-  const std::u16string longText(129, u'd');
+// A refused size or description brings its prompt at every OK and saves nothing. The database-points
+// limit counts the whole entered size; its box has the dialog's caption and an OK button only.
+TEST_F(CDlgGeneralTest, SizeDescriptionAndDatabasePointsWithinTheirLimits) {
+  const auto points = [](int max) {
+    return u"Maximum number of database points was exceeded.\n" + platform::Utf8ToUtf16(std::to_string(max)) +
+           u" database points are allowed.";
+  };
+  const std::u16string range = u"Please enter an integer between 0 and 2000.";
   struct Case {
     const char* what;
-    int maxArray;
     Definition stored;
     const char16_t* typedSize;  // null: not typed
-    std::u16string prompt;
-    int focused;
-    bool sizeEnabled;
+    std::u16string prompt;      // empty: accepted
+    int focused = IDC_SCOPE;    // 0: not checked
+    int maxArray = 2000, inUse = 0, maxPoints = 1000000;
   };
   const Case cases[] = {
-      {"size above the maximum", 1000, {}, u"1001", u"Please enter an integer between 0 and 1000.", IDC_SCOPE, true},
-      {"negative size", 1000, {}, u"-1", u"Please enter an integer between 0 and 1000.", IDC_SCOPE, true},
-      {"size that is no number", 1000, {}, u"1O", u"Please enter an integer.", IDC_TAG_SIZE, true},
-      {"no arrays: a stored size above 0 never passes", 0, {.size = 3}, nullptr,
-       u"Please enter an integer between 0 and 0.", IDC_SCOPE, false},
-      {"stored description of 129 characters", 1000, {.description = longText}, nullptr,
-       u"Please enter no more than 128 characters.", IDC_DESCRIPTION, true},
+      {"size above the maximum", {}, u"2001", range},
+      {"negative size", {}, u"-1", range},
+      {"size that is no number", {}, u"1O", u"Please enter an integer.", IDC_TAG_SIZE},
+      {"no arrays: a stored size above 0 never passes", {.size = 3}, nullptr,
+       u"Please enter an integer between 0 and 0.", IDC_SCOPE, 0},
+      {"stored description of 129 characters", {.description = std::u16string(129, u'd')}, nullptr,
+       u"Please enter no more than 128 characters.", IDC_DESCRIPTION},
+      {"size at the maximum", {}, u"2000", u""},
+      {"points: up to the limit", {}, u"10", u"", 0, 2000, 990, 1000},
+      {"points: one past the limit", {}, u"11", points(1000), 0, 2000, 990, 1000},
+      {"points: none at the limit", {}, u"0", u"", 0, 2000, 1000, 1000},
+      {"points: the whole size counts", {.size = 5}, u"5", points(1000), 0, 2000, 1000, 1000},
+      {"points: even when it shrinks", {.size = 5}, u"1", points(1000), 0, 2000, 1000, 1000},
+      {"points: a size of 2000", {}, u"2000", u"", 0, 2000, 1000, 3000},
+      {"points: a size of 2000, one past", {}, u"2000", points(3000), 0, 2000, 1001, 3000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     support::TempProject caseProject;
     caseProject.SetSetting("Limits", "MaxArray", std::to_string(c.maxArray));
+    caseProject.SetSetting("Limits", "MaxTags", std::to_string(c.maxPoints));
+    caseProject.SetSetting("Limits", "RealDatabaseSize", std::to_string(c.inUse));
     AddTag(u"Tank", c.stored);
     caseProject.Reopen();
-    EXPECT_FALSE(Edit(u"Tank", [&](driver::Driver& d) {
-      EXPECT_EQ(d.Enabled(IDC_TAG_SIZE), c.sizeEnabled);
+    EXPECT_EQ(Edit(u"Tank", [&](driver::Driver& d) {
+      EXPECT_EQ(d.Enabled(IDC_TAG_SIZE), c.maxArray != 0);
       if (c.typedSize != nullptr) Retype(d, IDC_TAG_SIZE, c.typedSize);
+      if (c.prompt.empty()) return d.Ok();
       for (int attempt = 0; attempt < 2; ++attempt) {
         user.ExpectBox(c.prompt);
         d.Ok();
         EXPECT_FALSE(d.Closed());
-        EXPECT_TRUE(d.Focused(c.focused));
+        EXPECT_TRUE(c.focused == 0 || d.Focused(c.focused));
       }
+      EXPECT_EQ(user.ShownBoxes().back().caption, u"Tag Properties");
+      EXPECT_EQ(user.ShownBoxes().back().type & 0xF, static_cast<UINT>(MB_OK)) << "only an OK button";
       d.Cancel();
-    }));
-    EXPECT_EQ(Committed(u"Tank"), c.stored);
-  }
-}
-
-TEST_F(CDlgGeneralTest, DatabasePointsLimitCountsTheWholeEnteredSize) {
-  struct Case {
-    int inUse;
-    int maxPoints;
-    int storedSize;
-    const char16_t* typedSize;
-    bool refused;
-  };
-  const Case cases[] = {
-      {990, 1000, 0, u"10", false},  {990, 1000, 0, u"11", true},     {1000, 1000, 0, u"0", false},
-      {1000, 1000, 5, u"5", true},   {1000, 1000, 5, u"1", true},     {1000, 3000, 0, u"2000", false},
-      {1001, 3000, 0, u"2000", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.inUse << " of " << c.maxPoints << " points in use, size "
-                                    << driver::ToUtf8(c.typedSize));
-    support::TempProject caseProject;
-    caseProject.SetSetting("Limits", "MaxArray", "2000");  // a size of 2000 is at the limit, not past it
-    caseProject.SetSetting("Limits", "MaxTags", std::to_string(c.maxPoints));
-    caseProject.SetSetting("Limits", "RealDatabaseSize", std::to_string(c.inUse));
-    AddTag(u"Tank", {.size = c.storedSize});
-    caseProject.Reopen();
-    const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
-      Retype(d, IDC_TAG_SIZE, c.typedSize);
-      if (c.refused) {
-        user.ExpectBox(u"Maximum number of database points was exceeded.\n" +
-                       platform::Utf8ToUtf16(std::to_string(c.maxPoints)) + u" database points are allowed.");
-        d.Ok();
-        EXPECT_FALSE(d.Closed());
-        ASSERT_FALSE(user.ShownBoxes().empty());
-        EXPECT_EQ(user.ShownBoxes().back().caption, u"Tag Properties");
-        EXPECT_EQ(user.ShownBoxes().back().type, static_cast<UINT>(MB_OK)) << "only an OK button";
-        d.Cancel();
-      } else {
-        d.Ok();
-      }
-    });
-    EXPECT_EQ(ok, !c.refused);
-    EXPECT_EQ(Committed(u"Tank").size, c.refused ? c.storedSize : std::stoi(driver::ToUtf8(c.typedSize)));
+    }), c.prompt.empty());
+    Definition expected = c.stored;
+    if (c.prompt.empty()) expected.size = std::stoi(driver::ToUtf8(c.typedSize));
+    EXPECT_EQ(Committed(u"Tank"), expected);
   }
 }
 
