@@ -590,61 +590,46 @@ class HistoryPageTest : public ElementPageTest {
   // i / 4, all committed.
   std::u16string AddArray(const Kind& kind, int size) {
     const std::u16string tag = AddTag(kind, size);
-    for (int i = 0; i <= size; ++i) Edit(Element(tag, i), i % 2 == 1, 10 + i, i / 4.0);
+    for (int i = 0; i <= size; ++i) Edit(size != 0 ? Element(tag, i) : tag, i % 2 == 1, 10 + i, i / 4.0);
     host().Commit(tag);
     return tag;
   }
 };
 
-TEST_F(HistoryPageTest, ScalarTagHidesTheArrayIndexAndSavesElementZero) {
-  for (const Kind& kind : kAllKinds) {
-    SCOPED_TRACE(kind.name);
-    const std::u16string tag = AddTag(kind);
-    Store(tag, false, 4, 1.5);
-    RunPage(kind, tag, [&](driver::Driver& d) {
-      EXPECT_FALSE(d.Visible(IDC_HST_ARRAY_INDEX));
-      EXPECT_FALSE(d.Visible(IDC_ARRAY_INDEX_LABEL));
-      EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), u"0");
-      EXPECT_FALSE(d.Checked(IDC_HISTORY_ENABLED));
-      EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), u"4");
-      d.Click(IDC_HISTORY_ENABLED);
-      Retype(d, IDC_HISTORY_GROUP, u"9");
-      if (kind.numeric) {
-        EXPECT_EQ(d.Text(IDC_LOG_DEAD_BAND), u"1.5");
-        Retype(d, IDC_LOG_DEAD_BAND, u"2.5");
-      }
-      d.Ok();
-      EXPECT_TRUE(d.Closed());
-    });
-    const History saved = Committed(tag);
-    EXPECT_TRUE(saved.Enabled());
-    EXPECT_EQ(saved.Group(), 9u);
-    // The Boolean and String page never touches the dead band.
-    EXPECT_EQ(saved.deadBand, kind.numeric ? 2.5 : 1.5);
-  }
-}
-
-TEST_F(HistoryPageTest, ArrayTagOpensAtTheElementOfItsReference) {
+// A scalar tag hides the array index; an array tag's page opens at the element of its reference.
+// OK saves the element shown.
+TEST_F(HistoryPageTest, PageOpensAtTheElementOfItsReferenceAndSavesIt) {
   struct Case {
+    int size;
     const char16_t* suffix;
     int element;
     const char16_t* deadBand;
   };
-  const Case cases[] = {{u"", 0, u"0"}, {u"[3]", 3, u"0.75"}, {u"[10]", 10, u"2.5"}};
+  const Case cases[] = {{0, u"", 0, u"0"}, {10, u"", 0, u"0"}, {10, u"[3]", 3, u"0.75"}, {10, u"[10]", 10, u"2.5"}};
   for (const Kind& kind : kAllKinds) {
-    const std::u16string tag = AddArray(kind, 10);
     for (const Case& c : cases) {
-      SCOPED_TRACE(testing::Message() << kind.name << " element " << c.element);
+      SCOPED_TRACE(testing::Message() << kind.name << " size " << c.size << " element " << c.element);
+      const std::u16string tag = AddArray(kind, c.size);
       RunPage(kind, tag + c.suffix, [&](driver::Driver& d) {
-        EXPECT_TRUE(d.Visible(IDC_ARRAY_INDEX_LABEL));
+        EXPECT_EQ(d.Visible(IDC_HST_ARRAY_INDEX), c.size != 0);
+        EXPECT_EQ(d.Visible(IDC_ARRAY_INDEX_LABEL), c.size != 0);
         EXPECT_EQ(d.Text(IDC_HST_ARRAY_INDEX), FromUtf8(std::to_string(c.element)));
         EXPECT_EQ(d.Checked(IDC_HISTORY_ENABLED), c.element % 2 == 1);
         EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), FromUtf8(std::to_string(10 + c.element)));
         if (kind.numeric) {
           EXPECT_EQ(d.Text(IDC_LOG_DEAD_BAND), c.deadBand);
+          Retype(d, IDC_LOG_DEAD_BAND, u"4.5");
         }
-        d.Cancel();
+        d.Click(IDC_HISTORY_ENABLED);
+        Retype(d, IDC_HISTORY_GROUP, u"9");
+        d.Ok();
+        EXPECT_TRUE(d.Closed());
       });
+      const History saved = Committed(tag + c.suffix);
+      EXPECT_EQ(saved.Enabled(), c.element % 2 == 0);
+      EXPECT_EQ(saved.Group(), 9u);
+      // The Boolean and String page never touches the dead band.
+      EXPECT_EQ(saved.deadBand, kind.numeric ? 4.5 : c.element / 4.0);
     }
   }
 }
