@@ -31,19 +31,16 @@ class Installation {
       std::ofstream(target) << "not a module";
     }
   }
-  // Copies the plug-in to this path below the folder and loads it; it starts with the host's
-  // current language.
-  LoadedPlugIn& Load(const fs::path& relative = "TagProperties.so") {
-    Copy(relative);
-    return Open(relative);
+  // Copies the plug-in to this path below the folder and loads it, through a link at the second
+  // path when one is given; it starts with the host's current language.
+  LoadedPlugIn& Load(const fs::path& relative = "TagProperties.so", const fs::path& link = {}) {
+    const fs::path root = folder_.Root();
+    for (const fs::path& path : {relative, link}) fs::create_directories((root / path).parent_path());
+    fs::copy_file(LoadedPlugIn::BuiltPath(), root / relative);
+    if (!link.empty()) fs::create_symlink(root / relative, root / link);
+    return plugIn_.emplace(root / (link.empty() ? relative : link));
   }
-  void Copy(const fs::path& relative) {
-    fs::create_directories((folder_.Root() / relative).parent_path());
-    fs::copy_file(LoadedPlugIn::BuiltPath(), folder_.Root() / relative);
-  }
-  LoadedPlugIn& Open(const fs::path& relative) { return plugIn_.emplace(folder_.Root() / relative); }
   void Unload() { plugIn_.reset(); }
-  fs::path PathOf(const fs::path& relative) const { return folder_.Root() / relative; }
 
  private:
   support::TempFolder folder_;
@@ -66,7 +63,7 @@ TEST_F(LanguageTest, ResourceModuleIsLookedForByCodeFolderAndFileName) {
     const char* german;     // where the German module lies
     const char* notModule;  // where a file lies that cannot be loaded
     bool expectGerman;
-    const char* link = nullptr;  // loaded through a link here to the library
+    const char* link = "";  // loaded through a link here to the library, when given
   };
   const Case cases[] = {
       {"en-US is built in", "TagProperties.so", "en-US", "en-US/TagProperties.so-mui.dll", nullptr, false},
@@ -94,12 +91,7 @@ TEST_F(LanguageTest, ResourceModuleIsLookedForByCodeFolderAndFileName) {
     if (c.notModule != nullptr) installation.Place(c.notModule, false);
     SetHostLanguage(c.code);
     c.expectGerman ? ExpectGerman() : ExpectEnglish();
-    if (c.link != nullptr) {
-      installation.Copy(c.library);
-      fs::create_directories(installation.PathOf(c.link).parent_path());
-      fs::create_symlink(installation.PathOf(c.library), installation.PathOf(c.link));
-    }
-    EXPECT_EQ((c.link != nullptr ? installation.Open(c.link) : installation.Load(c.library)).TagProperties(u"Tank"), 1);
+    EXPECT_EQ(installation.Load(c.library, c.link).TagProperties(u"Tank"), 1);
   }
 }
 

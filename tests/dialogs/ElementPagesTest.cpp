@@ -4,6 +4,7 @@
 // CDlgHstBool for Boolean and String tags). What the pages wrote is read back after reopening the
 // project; what the Alarms pages told the background task is read from the host's mailbox.
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -257,82 +258,73 @@ TEST_F(AlarmPageTest, UncheckingEveryRowRemovesEveryTypeOfThePageAndNoOther) {
   }
 }
 
-TEST_F(AlarmPageTest, PriorityIsRefusedOutside0To255AndGroupAbove4095) {
-  struct Case {
-    const Page* page;
-    size_t row;
-    bool group;               // else the priority
-    const char16_t* typed;    // null: left as shown
-    std::u16string prompt;    // empty: accepted
-    DWORD stored;
-  };
-  const Case cases[] = {
-      {&kNum, 0, false, u"256", RangePrompt(0, 255), 255}, {&kNum, 4, false, u"-1", RangePrompt(0, 255), 255},
-      {&kBool, 2, false, u"256", RangePrompt(0, 255), 255}, {&kNum, 1, true, u"0", u"", 1},
-      {&kNum, 6, true, u"-12", u"", 1},                     {&kNum, 2, true, u"4095", u"", 4095},
-      {&kNum, 5, true, u"4096", kGroupPrompt, 4095},        {&kBool, 1, true, u"5000", kGroupPrompt, 4095},
-      {&kBool, 2, true, nullptr, u"", 1},                   {&kBool, 0, true, nullptr, u"", 1},
-  };
-  for (const Case& c : cases) {
-    const Row& row = c.page->rows[c.row];
-    const int id = c.group ? row.group : row.priority;
-    SCOPED_TRACE(testing::Message() << c.page->name << " control " << id);
-    const std::u16string tag = AddTag(*c.page);
-    RunPage(*c.page, tag, [&](driver::Driver& d) {
-      d.Click(row.check);
-      if (c.typed != nullptr) Retype(d, id, c.typed);
-      if (!c.prompt.empty()) {
-        user.ExpectBox(c.prompt);
-        d.Ok();
-        EXPECT_TRUE(d.Focused(id));
-        Retype(d, id, FromUtf8(std::to_string(c.stored)));
-      }
-      d.Ok();
-      EXPECT_TRUE(d.Closed());
-    });
-    const AlarmState state = Committed(tag);
-    const TypeState* saved = state.Type(row.code);
-    ASSERT_NE(saved, nullptr);
-    EXPECT_EQ(c.group ? AlarmTypeRecord::Group::Get(saved->flags) : AlarmTypeRecord::Priority::Get(saved->flags),
-              c.stored);
-  }
-}
-
-TEST_F(AlarmPageTest, TextsTakeTheirLengthAndLongOnesAreHeldElsewhere) {
-  enum Field { kMessage, kSelection, kOn, kOff, kAck };
+// A priority outside 0 to 255 and a group above 4095 are refused, a group below 1 is stored as 1;
+// texts take their length, and messages longer than 63 characters are held elsewhere.
+TEST_F(AlarmPageTest, ValuesAreRefusedOrCutToTheirLimits) {
+  enum Field { kPriority, kGroup, kMessage, kSelection, kOn, kOff, kAck };
+  std::u16string letters;
+  for (int i = 0; i < 300; ++i) letters += static_cast<char16_t>(u'a' + i % 26);
+  const auto cut = [&](size_t n) { return letters.substr(0, n); };
   struct Case {
     const Page* page;
     size_t row;
     Field field;
-    int id;
-    size_t accepted;
+    int id;  // 0: the row's own
+    std::u16string typed;   // empty: left as shown
+    std::u16string prompt;  // empty: accepted
+    std::u16string stored;
   };
   const Case cases[] = {
-      {&kNum, 4, kMessage, IDC_RATE_MESSAGE, 255},   {&kNum, 5, kMessage, IDC_DEVP_MESSAGE, 300},
-      {&kNum, 6, kMessage, IDC_DEVM_MESSAGE, 300},   {&kNum, 2, kSelection, IDC_LO_SELECTION, 7},
-      {&kBool, 0, kMessage, IDC_OFF_MESSAGE, 255},   {&kBool, 2, kSelection, IDC_CHANGED_SELECTION, 7},
-      {&kBool, 1, kOn, IDC_ON_TEXT, 32},             {&kBool, 0, kOff, IDC_OFF_TEXT, 32},
-      {&kBool, 0, kAck, IDC_ACK_TEXT, 32},
+      {&kNum, 0, kPriority, 0, u"256", RangePrompt(0, 255), u"255"},
+      {&kNum, 4, kPriority, 0, u"-1", RangePrompt(0, 255), u"255"},
+      {&kBool, 2, kPriority, 0, u"256", RangePrompt(0, 255), u"255"},
+      {&kNum, 1, kGroup, 0, u"0", u"", u"1"},
+      {&kNum, 6, kGroup, 0, u"-12", u"", u"1"},
+      {&kNum, 2, kGroup, 0, u"4095", u"", u"4095"},
+      {&kNum, 5, kGroup, 0, u"4096", kGroupPrompt, u"4095"},
+      {&kBool, 1, kGroup, 0, u"5000", kGroupPrompt, u"4095"},
+      {&kBool, 2, kGroup, 0, u"", u"", u"1"},
+      {&kBool, 0, kGroup, 0, u"", u"", u"1"},
+      {&kNum, 4, kMessage, 0, letters, u"", cut(255)},
+      {&kNum, 5, kMessage, 0, letters, u"", cut(300)},
+      {&kNum, 6, kMessage, 0, letters, u"", cut(300)},
+      {&kNum, 2, kSelection, 0, letters, u"", cut(7)},
+      {&kBool, 0, kMessage, 0, letters, u"", cut(255)},
+      {&kBool, 2, kSelection, 0, letters, u"", cut(7)},
+      {&kBool, 1, kOn, IDC_ON_TEXT, letters, u"", cut(32)},
+      {&kBool, 0, kOff, IDC_OFF_TEXT, letters, u"", cut(32)},
+      {&kBool, 0, kAck, IDC_ACK_TEXT, letters, u"", cut(32)},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.page->name << " control " << c.id);
-    const std::u16string tag = AddTag(*c.page);
     const Row& row = c.page->rows[c.row];
-    std::u16string typed;
-    for (int i = 0; i < 300; ++i) typed += static_cast<char16_t>(u'a' + i % 26);
+    const int ids[] = {row.priority, row.group, row.message, row.selection};
+    const int id = c.id != 0 ? c.id : ids[c.field];
+    SCOPED_TRACE(testing::Message() << c.page->name << " control " << id);
+    const std::u16string tag = AddTag(*c.page);
     RunPage(*c.page, tag, [&](driver::Driver& d) {
       d.Click(row.check);
-      Retype(d, c.id, typed);
-      EXPECT_EQ(d.Text(c.id).size(), c.accepted);
+      if (!c.typed.empty()) Retype(d, id, c.typed);
+      if (!c.prompt.empty()) {
+        user.ExpectBox(c.prompt);
+        d.Ok();
+        EXPECT_TRUE(d.Focused(id));
+        Retype(d, id, c.stored);
+      }
+      if (c.field >= kMessage) {
+        EXPECT_EQ(d.Text(id), c.stored);
+      }
       d.Ok();
+      EXPECT_TRUE(d.Closed());
     });
     const AlarmState saved = Committed(tag);
     const TypeState* type = saved.Type(row.code);
     ASSERT_NE(type, nullptr);
-    const std::u16string stored[] = {type->message, type->selection, saved.onText, saved.offText, saved.ackText};
-    EXPECT_EQ(stored[c.field], typed.substr(0, c.accepted));
+    const std::u16string stored[] = {FromUtf8(std::to_string(AlarmTypeRecord::Priority::Get(type->flags))),
+                                     FromUtf8(std::to_string(AlarmTypeRecord::Group::Get(type->flags))),
+                                     type->message, type->selection, saved.onText, saved.offText, saved.ackText};
+    EXPECT_EQ(stored[c.field], c.stored);
     if (c.field == kMessage) {
-      EXPECT_EQ(type->heldElsewhere, c.accepted > 63);
+      EXPECT_EQ(type->heldElsewhere, c.stored.size() > 63);
     }
   }
 }
@@ -707,30 +699,40 @@ TEST_F(HistoryPageTest, RefusedOrClearedIndexWritesNoElement) {
   }
 }
 
-TEST_F(HistoryPageTest, GroupMustLieBetweenOneAnd255) {
+// A stored group of 0 shows as 1. The save keeps the bits outside the history fields: every group
+// bit is set on the way in, and every one but the lowest cleared on the way out.
+TEST_F(HistoryPageTest, GroupMustLieBetweenOneAnd255AndTheSaveKeepsTheOtherBits) {
   struct Case {
+    DWORD others;
+    bool enabled;
     DWORD stored;
-    const char16_t* shown;
     const char16_t* typed;  // null: the stored group is kept
     std::u16string prompt;  // empty: OK is accepted at once
     const char16_t* fix;
     DWORD saved;
   };
   const Case cases[] = {
-      {0, u"1", nullptr, u"", nullptr, 1},
-      {5, u"5", u"0", RangePrompt(1, 255), u"6", 6},
-      {5, u"5", u"256", RangePrompt(1, 255), u"255", 255},
-      {300, u"300", nullptr, RangePrompt(1, 255), u"255", 255},
-      {5, u"5", u"", kIntegerPrompt, u"12", 12},
+      {0, true, 0, nullptr, u"", nullptr, 1},
+      {0, true, 5, u"0", RangePrompt(1, 255), u"6", 6},
+      {0, false, 5, u"256", RangePrompt(1, 255), u"255", 255},
+      {0, true, 300, nullptr, RangePrompt(1, 255), u"255", 255},
+      {0, true, 5, u"", kIntegerPrompt, u"12", 12},
+      {0xFFFC001C, false, 3, u"200", u"", nullptr, 200},
+      {0xA5A4001C & 0xFFFC001C, true, 4095, u"1", u"", nullptr, 1},
+      {0, true, 4095, u"255", u"", nullptr, 255},
   };
   for (const Kind& kind : kHistoryPages) {
     for (const Case& c : cases) {
       SCOPED_TRACE(testing::Message() << kind.name << " stored " << c.stored << " typed "
-                                      << (c.typed ? driver::ToUtf8(c.typed) : "nothing"));
+                                      << (c.typed ? driver::ToUtf8(c.typed) : "nothing") << " other bits 0x"
+                                      << std::hex << c.others);
       const std::u16string tag = AddTag(kind);
-      Store(tag, true, c.stored, 0.0);
+      const DWORD others = c.others | static_cast<DWORD>(kind.type);
+      host().Record(tag).dwFlags = others;
+      Store(tag, c.enabled, c.stored, 0.0);
       RunPage(kind, tag, [&](driver::Driver& d) {
-        EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), c.shown);
+        EXPECT_EQ(d.Text(IDC_HISTORY_GROUP), FromUtf8(std::to_string(std::max<DWORD>(c.stored, 1))));
+        d.Click(IDC_HISTORY_ENABLED);
         if (c.typed != nullptr) Retype(d, IDC_HISTORY_GROUP, c.typed);
         if (!c.prompt.empty()) {
           user.ExpectBox(c.prompt);
@@ -742,39 +744,7 @@ TEST_F(HistoryPageTest, GroupMustLieBetweenOneAnd255) {
         d.Ok();
         EXPECT_TRUE(d.Closed());
       });
-      EXPECT_EQ(Committed(tag).Group(), c.saved);
-    }
-  }
-}
-
-TEST_F(HistoryPageTest, SaveKeepsTheBitsOutsideTheHistoryFields) {
-  struct Case {
-    DWORD others;
-    bool enabled;
-    DWORD group;
-    const char16_t* typed;
-    DWORD savedHistoryBits;
-  };
-  // Every group bit set on the way in, and every one but the lowest cleared on the way out.
-  const Case cases[] = {
-      {0xFFFC001C, false, 3, u"200", (1u << 5) | (200u << 6)},
-      {0xA5A4001C & 0xFFFC001C, true, 4095, u"1", 1u << 6},
-      {0x00000000, true, 4095, u"255", 255u << 6},
-  };
-  for (const Kind& kind : kHistoryPages) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(testing::Message() << kind.name << " other bits 0x" << std::hex << c.others);
-      const std::u16string tag = AddTag(kind);
-      const DWORD others = c.others | static_cast<DWORD>(kind.type);
-      host().Record(tag).dwFlags = others;
-      Store(tag, c.enabled, c.group, 0.0);
-      RunPage(kind, tag, [&](driver::Driver& d) {
-        d.Click(IDC_HISTORY_ENABLED);
-        Retype(d, IDC_HISTORY_GROUP, c.typed);
-        d.Ok();
-        EXPECT_TRUE(d.Closed());
-      });
-      EXPECT_EQ(Committed(tag).flags, others | c.savedHistoryBits);
+      EXPECT_EQ(Committed(tag).flags, others | (c.enabled ? 0u : 1u << 5) | (c.saved << 6));
     }
   }
 }
