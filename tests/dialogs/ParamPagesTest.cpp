@@ -162,38 +162,31 @@ TEST_P(EveryParamPage, StoredStartupValueIsShownWholeAndNeverStoredShortened) {
   }
 }
 
-TEST_P(EveryParamPage, WindowsCeDisablesRetentiveParametersYetKeepsIt) {
-  for (const char* ce : {"1", "0"}) {
-    for (const DWORD storedFlags : {0x0u, 0x2u}) {
-      SCOPED_TRACE(testing::Message() << "WindowsCE=" << ce << " flags " << storedFlags);
-      project.SetSetting("Project", "WindowsCE", ce);
-      const std::u16string tag = AddTag(Type());
-      Store(tag, {.flags = storedFlags});
-      RunPage(tag, [&](driver::Driver& d) {
-        EXPECT_EQ(d.Enabled(IDC_RETENTIVE_PARAMETERS), *ce == '0');
-        EXPECT_EQ(d.Checked(IDC_RETENTIVE_PARAMETERS), storedFlags != 0);
-        d.Click(IDC_RETENTIVE_VALUE);
-        d.Ok();
-      });
-      EXPECT_EQ(Committed(tag).flags, storedFlags | 0x1);
-    }
-  }
-}
-
-TEST_P(EveryParamPage, CommitKeepsTheFlagBitsOfNoBox) {
+// Every box toggles its own flag bit only; on a Windows CE project the Retentive Parameters box is
+// disabled, and its bit kept.
+TEST_P(EveryParamPage, BoxesToggleTheirBitsOnlyAndWindowsCeKeepsRetentiveParameters) {
   const DWORD pageBits = GetParam().pageBits;
   const int boxes[] = {IDC_RETENTIVE_VALUE, IDC_RETENTIVE_PARAMETERS, IDC_DEAD_BAND_ENABLED, IDC_SMOOTHING};
-  for (DWORD others : {0xFFFFFFFFu & ~pageBits, 0xA5A5A5A5u & ~pageBits, 0x00000070u & ~pageBits}) {
-    SCOPED_TRACE(testing::Message() << "other bits 0x" << std::hex << others);
-    const std::u16string tag = AddTag(Type());
-    Store(tag, {.flags = others | (0x5u & pageBits)});
-    RunPage(tag, [&](driver::Driver& d) {
-      for (int bit = 0; bit < 4; ++bit) {
-        if ((pageBits >> bit) & 1u) d.Click(boxes[bit]);
+  for (const bool ce : {true, false}) {
+    for (const DWORD others : {0xFFFFFFFFu & ~pageBits, 0xA5A5A5A5u & ~pageBits}) {
+      for (const DWORD stored : {0x5u & pageBits, 0xAu & pageBits}) {
+        SCOPED_TRACE(testing::Message() << "WindowsCE " << ce << std::hex << " other bits 0x" << others << " stored 0x"
+                                        << stored);
+        project.SetSetting("Project", "WindowsCE", ce ? "1" : "0");
+        const std::u16string tag = AddTag(Type());
+        Store(tag, {.flags = others | stored});
+        RunPage(tag, [&](driver::Driver& d) {
+          EXPECT_EQ(d.Enabled(IDC_RETENTIVE_PARAMETERS), !ce);
+          EXPECT_EQ(d.Checked(IDC_RETENTIVE_PARAMETERS), (stored & 0x2) != 0);
+          for (int bit = 0; bit < 4; ++bit) {
+            if (((pageBits >> bit) & 1u) != 0 && d.Enabled(boxes[bit])) d.Click(boxes[bit]);
+          }
+          d.Ok();
+        });
+        const DWORD kept = ce ? 0x2u : 0u;
+        EXPECT_EQ(Committed(tag).flags, others | ((stored ^ pageBits) & ~kept) | (stored & kept));
       }
-      d.Ok();
-    });
-    EXPECT_EQ(Committed(tag).flags, others | (~0x5u & pageBits));
+    }
   }
 }
 

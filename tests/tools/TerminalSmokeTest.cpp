@@ -22,8 +22,6 @@ namespace fs = std::filesystem;
 
 using support::Quoted;
 
-std::string Output(const std::string& command) { return support::Run(command).out; }
-
 class TerminalSmoke : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,11 +35,7 @@ class TerminalSmoke : public ::testing::Test {
     if (!m_tmux.empty()) std::system((m_tmux + "kill-server >/dev/null 2>&1").c_str());
   }
 
-  std::string Tagprops(const std::string& arguments) const {
-    return Quoted(support::TagpropsPath()) + " --project " + Quoted(m_root / "demo") + " " + arguments;
-  }
-
-  std::string Screen() const { return Output(m_tmux + "capture-pane -p -t smoke"); }
+  std::string Screen() const { return support::Run(m_tmux + "capture-pane -p -t smoke").out; }
 
   // Waits until the screen shows the text; false after the time is up.
   bool WaitFor(const std::string& text) const {
@@ -61,7 +55,8 @@ class TerminalSmoke : public ::testing::Test {
 
 TEST_F(TerminalSmoke, TypingIntoTheSheetAndPressingEnterStoresTheValue) {
   const fs::path exitCode = m_root / "exit-code";
-  const std::string program = Tagprops("sheet Level") + "; echo $? >" + Quoted(exitCode) + "; sleep 60";
+  const std::string tagprops = Quoted(support::TagpropsPath()) + " --project " + Quoted(m_root / "demo");
+  const std::string program = tagprops + " sheet Level; echo $? >" + Quoted(exitCode) + "; sleep 60";
   ASSERT_EQ(std::system((m_tmux + "new-session -d -s smoke -x 120 -y 40 " + Quoted(program)).c_str()), 0);
   ASSERT_TRUE(WaitFor("Retentive Parameters")) << Screen();
   // The focus starts on the first check box; two tabs on is the startup value, its text selected.
@@ -76,7 +71,7 @@ TEST_F(TerminalSmoke, TypingIntoTheSheetAndPressingEnterStoresTheValue) {
   std::string value;
   std::getline(code, value);
   EXPECT_EQ(value, "0");
-  const std::string shown = Output(Tagprops("show Level"));
+  const std::string shown = support::Run(tagprops + " show Level").out;
   EXPECT_NE(shown.find("parameters.startup_value: \"42\""), std::string::npos) << shown;
 }
 
