@@ -49,6 +49,7 @@ TEST(SampleScripts, ChangeTheDemoTagsAsTheySayAndNothingElse) {
       {"pressures-alarms.txt", "--verbose sheet 'Pressures[3]'", "Pressures",
        "DBSaveTagLModified: 1 call(s)\nposted to BGTASK: message 0x551 (15, 3)\nposted to BGTASK: message 0x551 (15, 4)\n",
        {{"element[3].alarms.flags", "0x00001900"}, {"element[3].alarms.types", "3"}, {"messages", "2"},
+        {"message[1]", "BGTASK 0x551 first=0x0000000F second=0x00000004"},
         {"element[3].alarms.type[0].limit", "9.25"}, {"element[3].alarms.type[2].code", "16 Rate"},
         {"element[3].alarms.type[2].rate_unit", "2"}, {"element[3].alarms.type[2].priority", "30"},
         {"element[3].alarms.type[2].message", "\"Line 3 pressure rising fast\""}}},

@@ -5,9 +5,7 @@
 #include <map>
 #include <string>
 
-#include "host/Orvik.h"
 #include "hostsim/DemoProject.h"
-#include "hostsim/Host.h"
 #include "tests/support/Program.h"
 #include "tests/support/TempFolder.h"
 
@@ -91,7 +89,7 @@ TEST_F(Tagprops, BadInputGetsOneLineNamingTheProblemAndWritesNothing) {
   }
 }
 
-TEST_F(Tagprops, ListsTagsAndShowsAStableReportWithPostedMessages) {
+TEST_F(Tagprops, ListsTagsAndShowsAStableReport) {
   const Outcome list = Call(Demo() + "list");
   ASSERT_EQ(list.code, 0) << list.err;
   EXPECT_NE(list.out.find("\n    12  user     Integer            0  Level\n"), std::string::npos) << list.out;
@@ -106,19 +104,6 @@ TEST_F(Tagprops, ListsTagsAndShowsAStableReportWithPostedMessages) {
     EXPECT_NE(first.out.find(line), std::string::npos) << line;
   }
   EXPECT_EQ(Call(Demo() + "show counters").out, first.out) << "the report is stable";
-
-  auto& host = hostsim::Host::Instance();
-  host.OpenProject(root_ / "demo");
-  VarRef ref{};
-  ASSERT_TRUE(DBGetVar(&ref, u"Counters[3]"));
-  DWORD a = 0, b = 0;
-  OVMakeCVarParam(&ref, &a, &b);
-  OVExePostMessage(u"BGTASK", 0x551, a, b);
-  host.CloseProject();
-  const Outcome after = Call(Demo() + "show Counters");
-  EXPECT_NE(after.out.find("messages: 1\nmessage[0]: BGTASK 0x551 first=0x0000000D second=0x00000003\n"),
-            std::string::npos)
-      << after.out;
 }
 
 TEST_F(Tagprops, WithoutAProjectItMakesTheDemoProjectOnFirstUse) {
