@@ -230,34 +230,6 @@ TEST_F(AlarmPageTest, ElementWithoutAlarmsShowsTheDefaultsAndItsRowsAndOkStoresA
   }
 }
 
-// Types of codes a page has no row for are neither shown nor changed.
-TEST_F(AlarmPageTest, UncheckingEveryRowRemovesEveryTypeOfThePageAndNoOther) {
-  struct Case {
-    const Page* page;
-    std::vector<DWORD> foreign;
-  };
-  for (const Case& c : {Case{&kNum, {128}}, Case{&kBool, {1, 8, 32, 64}}}) {
-    SCOPED_TRACE(c.page->name);
-    const std::u16string tag = AddTag(*c.page);
-    std::vector<Alarm> alarms;
-    for (DWORD code : c.foreign) alarms.push_back({code, u"Foreign", 9, 99, 3.5});
-    for (const Row& row : c.page->rows) alarms.push_back({row.code, u"Mine"});
-    Give(tag, alarms);
-    const AlarmState before = Current(tag);
-    RunPage(*c.page, tag, [&](driver::Driver& d) {
-      for (const Row& row : c.page->rows) d.Click(row.check);
-      for (int id : c.page->headings) EXPECT_FALSE(d.Visible(id)) << id;
-      EXPECT_TRUE(d.Checked(IDC_ALARMS_ENABLED));
-      d.Ok();
-    });
-    AlarmState expected = before;
-    expected.types.resize(c.foreign.size());
-    const AlarmState saved = Committed(tag);
-    EXPECT_EQ(saved.types, expected.types);
-    EXPECT_EQ(saved.flags, expected.flags - (c.page->rows.size() << 11));
-  }
-}
-
 // A priority outside 0 to 255 and a group above 4095 are refused, a group below 1 is stored as 1;
 // texts take their length, and messages longer than 63 characters are held elsewhere.
 TEST_F(AlarmPageTest, ValuesAreRefusedOrCutToTheirLimits) {
@@ -329,14 +301,17 @@ TEST_F(AlarmPageTest, ValuesAreRefusedOrCutToTheirLimits) {
   }
 }
 
-// Everything the page shows comes back unchanged: texts held elsewhere, the rate unit, and the
-// bits of the flags words that belong to the host.
-TEST_F(AlarmPageTest, OkWithoutChangesWritesBackWhatWasStored) {
+// Everything the page shows comes back unchanged: texts held elsewhere, the rate unit, the bits of
+// the flags words that belong to the host, and the types of codes the page has no row for. Then
+// unchecking every row removes every type of the page and no other.
+TEST_F(AlarmPageTest, OkWithoutChangesWritesBackWhatWasStoredAndUncheckingRemovesThePagesTypes) {
   const std::u16string longText(70, u'L');
   for (const Page* page : kPages) {
     SCOPED_TRACE(page->name);
     const std::u16string tag = AddTag(*page);
+    const std::vector<DWORD> foreign = page->numeric() ? std::vector<DWORD>{128} : std::vector<DWORD>{1, 8, 32, 64};
     std::vector<Alarm> alarms;
+    for (DWORD code : foreign) alarms.push_back({code, u"Foreign", 9, 99, 3.5});
     for (const Row& row : page->rows) alarms.push_back({row.code, longText + u"!", 4095, 255, -2.5});
     Give(tag, alarms);
     hostsim::Element& e = host().ElementOf(tag);
@@ -366,6 +341,16 @@ TEST_F(AlarmPageTest, OkWithoutChangesWritesBackWhatWasStored) {
     });
     EXPECT_EQ(Committed(tag), before);
     EXPECT_EQ(posted.size(), 1u);
+
+    RunPage(*page, tag, [&](driver::Driver& d) {
+      for (const Row& row : page->rows) d.Click(row.check);
+      for (int id : page->headings) EXPECT_FALSE(d.Visible(id)) << id;
+      EXPECT_TRUE(d.Checked(IDC_ALARMS_ENABLED));
+      d.Ok();
+    });
+    const AlarmState saved = Committed(tag);
+    EXPECT_EQ(saved.types, std::vector(before.types.begin(), before.types.begin() + foreign.size()));
+    EXPECT_EQ(saved.flags, before.flags - (page->rows.size() << 11));
   }
 }
 

@@ -338,42 +338,37 @@ TEST_F(ParamPageTest, LoadsTheStoredParametersAndStoresMinimumAboveMaximumAsEnte
   EXPECT_EQ(Committed(tag), (StoredParams{0xF, 10.0, 0.0, -1.5, u"m3/h", u"3.25"}));
 }
 
+// The dead band is typed while its edit is enabled: before the box is unchecked, or after it is
+// checked.
 TEST_F(ParamPageTest, DeadBandEditFollowsItsBoxAndItsValueIsSavedEitherWay) {
   struct Case {
     const char* what;
     DWORD storedFlags;
-    bool enabledAtLoad;
-    const char16_t* typedBeforeClick;  // null: nothing typed
     bool click;
-    const char16_t* typedAfterClick;
-    bool enabledAtEnd;
-    DWORD savedFlags;
+    const char16_t* typed;  // null: nothing typed
     double savedDeadBand;
   };
   const Case cases[] = {
-      {"unchecked, left alone", 0x0, false, nullptr, false, nullptr, false, 0x0, 1.25},
-      {"unchecked, then checked and typed", 0x0, false, nullptr, true, u"4", true, 0x4, 4},
-      {"checked, typed, then unchecked", 0x4, true, u"2.5", true, nullptr, false, 0x0, 2.5},
-      {"checked, left alone", 0x4, true, nullptr, false, nullptr, true, 0x4, 1.25},
+      {"unchecked, left alone", 0x0, false, nullptr, 1.25},
+      {"unchecked, then checked and typed", 0x0, true, u"4", 4},
+      {"checked, typed, then unchecked", 0x4, true, u"2.5", 2.5},
+      {"checked, left alone", 0x4, false, nullptr, 1.25},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    const DWORD savedFlags = c.storedFlags ^ (c.click ? 0x4u : 0u);
     const std::u16string tag = AddTag(kReal);
     Store(tag, {.flags = c.storedFlags, .deadBand = 1.25});
     RunPage(tag, [&](driver::Driver& d) {
-      EXPECT_EQ(d.Enabled(IDC_DEAD_BAND), c.enabledAtLoad);
-      if (c.typedBeforeClick != nullptr) {
-        Retype(d, IDC_DEAD_BAND, c.typedBeforeClick);
-      }
+      EXPECT_EQ(d.Enabled(IDC_DEAD_BAND), c.storedFlags != 0);
+      if (c.typed != nullptr && c.storedFlags != 0) Retype(d, IDC_DEAD_BAND, c.typed);
       if (c.click) d.Click(IDC_DEAD_BAND_ENABLED);
-      if (c.typedAfterClick != nullptr) {
-        Retype(d, IDC_DEAD_BAND, c.typedAfterClick);
-      }
-      EXPECT_EQ(d.Enabled(IDC_DEAD_BAND), c.enabledAtEnd);
+      if (c.typed != nullptr && c.storedFlags == 0) Retype(d, IDC_DEAD_BAND, c.typed);
+      EXPECT_EQ(d.Enabled(IDC_DEAD_BAND), savedFlags != 0);
       d.Ok();
     });
     const StoredParams stored = Committed(tag);
-    EXPECT_EQ(stored.flags, c.savedFlags);
+    EXPECT_EQ(stored.flags, savedFlags);
     EXPECT_EQ(stored.deadBand, c.savedDeadBand);
   }
 }
