@@ -415,42 +415,35 @@ TEST_F(ParamPageTest, StartupValueMustBeBlankZeroOrOneAndIsStoredAsTyped) {
   }
 }
 
+// A stored value other than blank, 0 or 1 is reported at load and at every attempt to leave; a
+// system tag's, whose field is disabled, can only be cancelled.
 TEST_F(ParamPageTest, StoredValueOtherThanZeroOrOneIsReportedAtLoadAndAtEveryAttemptToLeave) {
-  const std::u16string tag = AddTag(kBoolean);
-  Store(tag, {.startup = u"5"});
-  user.ExpectBox(kInvalidBoolean);
-  RunPage(tag, [&](driver::Driver& d) {
-    EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), u"5");
-    for (int attempt = 0; attempt < 2; ++attempt) {
-      user.ExpectBox(kInvalidBoolean);
+  for (const bool system : {false, true}) {
+    SCOPED_TRACE(system ? "system tag" : "user tag");
+    const std::u16string tag = system ? SystemTag(kBoolean) : AddTag(kBoolean);
+    Store(tag, {.startup = u"5"});
+    const int modified = host().TagListModifiedCount();
+    user.ExpectBox(kInvalidBoolean);
+    RunPage(tag, [&](driver::Driver& d) {
+      EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), u"5");
+      EXPECT_EQ(d.Enabled(IDC_STARTUP_VALUE), !system);
+      for (int attempt = 0; attempt < 2; ++attempt) {
+        user.ExpectBox(kInvalidBoolean);
+        d.Ok();
+        EXPECT_FALSE(d.Closed());
+        if (system) continue;
+        user.ExpectBox(kInvalidBoolean);
+        d.Page(kOtherPage);
+        EXPECT_EQ(d.ActivePage(), u"Parameters");
+        ExpectFocusedAndSelected(d, IDC_STARTUP_VALUE);
+      }
+      if (system) return d.Cancel();
+      d.Type(u"1");
       d.Ok();
-      EXPECT_FALSE(d.Closed());
-      user.ExpectBox(kInvalidBoolean);
-      d.Page(kOtherPage);
-      EXPECT_EQ(d.ActivePage(), u"Parameters");
-      ExpectFocusedAndSelected(d, IDC_STARTUP_VALUE);
-    }
-    d.Type(u"1");
-    d.Ok();
-  }, true);
-  EXPECT_EQ(Committed(tag).startup, u"1");
-}
-
-TEST_F(ParamPageTest, SystemTagWithAnInvalidStoredValueCanOnlyBeCancelled) {
-  const std::u16string tag = SystemTag(kBoolean);
-  Store(tag, {.startup = u"5"});
-  user.ExpectBox(kInvalidBoolean);
-  RunPage(tag, [&](driver::Driver& d) {
-    EXPECT_FALSE(d.Enabled(IDC_STARTUP_VALUE));
-    for (int attempt = 0; attempt < 2; ++attempt) {
-      user.ExpectBox(kInvalidBoolean);
-      d.Ok();
-      EXPECT_FALSE(d.Closed());
-    }
-    d.Cancel();
-  });
-  EXPECT_EQ(host().TagListModifiedCount(), 0);
-  EXPECT_EQ(Committed(tag).startup, u"5");
+    }, true);
+    EXPECT_EQ(host().TagListModifiedCount(), modified + (system ? 0 : 1));
+    EXPECT_EQ(Committed(tag).startup, system ? u"5" : u"1");
+  }
 }
 
 }  // namespace
