@@ -145,7 +145,8 @@ TEST_F(LanguageResources, EveryDialogAndStringOfTheHeaderIsInBothLanguages) {
   for (const auto& control : ids_.controls) EXPECT_TRUE(used.count(control.id)) << control.name;
 }
 
-TEST_F(LanguageResources, TranslatedDialogsKeepControlsLayoutAndUniqueAccessKeys) {
+// The combo-box items are per control the same in both.
+TEST_F(LanguageResources, TranslatedDialogsKeepControlsLayoutComboItemsAndUniqueAccessKeys) {
   for (const auto& dialog : ids_.dialogs) {
     SCOPED_TRACE(dialog.name);
     const auto english = Dialog(english_, dialog.id);
@@ -173,19 +174,13 @@ TEST_F(LanguageResources, TranslatedDialogsKeepControlsLayoutAndUniqueAccessKeys
         EXPECT_TRUE(keys.insert(key).second) << "access key used twice";
       }
     }
-  }
-}
-
-TEST_F(LanguageResources, ComboItemsArePerControlTheSameInBoth) {
-  for (const auto& dialog : ids_.dialogs) {
-    SCOPED_TRACE(dialog.name);
-    const auto english = ComboItems(english_, dialog.id);
-    const auto german = ComboItems(german_, dialog.id);
-    ASSERT_TRUE(english && german);
-    ASSERT_EQ(german->size(), english->size());
-    for (size_t i = 0; i < english->size(); ++i) {
-      EXPECT_EQ((*german)[i].control, (*english)[i].control);
-      EXPECT_NE((*german)[i].text, "");
+    const auto englishItems = ComboItems(english_, dialog.id);
+    const auto germanItems = ComboItems(german_, dialog.id);
+    ASSERT_TRUE(englishItems && germanItems);
+    ASSERT_EQ(germanItems->size(), englishItems->size());
+    for (size_t i = 0; i < englishItems->size(); ++i) {
+      EXPECT_EQ((*germanItems)[i].control, (*englishItems)[i].control);
+      EXPECT_NE((*germanItems)[i].text, "");
     }
   }
   const auto items = ComboItems(english_, IDD_VELTRIX_INTEGRATION);
