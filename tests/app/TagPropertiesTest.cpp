@@ -30,8 +30,9 @@ class TagPropertiesTest : public PlugInTest {
   }
 };
 
-// Every sheet, even a cancelled one, marks the tag list modified.
-TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
+// The platform-integration page comes last, for the OEM company id 81 only. Every sheet, even a
+// cancelled one, marks the tag list modified.
+TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeTheNoAlarmsBitAndTheCompanyId) {
   host().AddTag(u"QuietValve", 0);
   host().AddTag(u"QuietFlow", 2);
   host().AddTag(u"QuietRecipe", 3);
@@ -39,6 +40,7 @@ TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
   struct Case {
     std::u16string tag;
     Pages pages;
+    const char* companyId = "0";
   };
   const Case cases[] = {
       {u"Valve", {kParameters, kBoolAlarms, kBoolHistory}},
@@ -48,10 +50,15 @@ TEST_F(TagPropertiesTest, PagesFollowTheBaseTypeAndTheNoAlarmsBit) {
       {u"QuietValve", {kParameters, kBoolHistory}},
       {u"QuietFlow", {kParameters, kNumHistory}},
       {u"QuietRecipe", {kParameters, kBoolHistory}},
+      {u"Recipe", {kParameters, kBoolHistory}, "80"},
+      {u"Recipe", {kParameters, kBoolHistory}, "810"},
+      {u"Recipe", {kParameters, kBoolHistory, kIntegration}, "81"},
+      {u"QuietFlow", {kParameters, kNumHistory, kIntegration}, "81"},
   };
   LoadedPlugIn plugIn;
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.tag.begin(), c.tag.end()));
+    SCOPED_TRACE(std::string(c.tag.begin(), c.tag.end()) + " " + c.companyId);
+    project.SetSetting("OEM", "CompanyID", c.companyId);
     const int modified = host().TagListModifiedCount();
     ExpectSheet(c.pages);
     EXPECT_EQ(plugIn.TagProperties(c.tag), 1);
@@ -121,23 +128,6 @@ TEST_F(TagPropertiesTest, SystemTagsWarnOnceThenOpenReadOnly) {
       EXPECT_EQ(user.ShownBoxes().back().caption, u"Tag Properties");
       EXPECT_EQ(user.ShownBoxes().back().type & 0xF, static_cast<UINT>(MB_OK));
     }
-  }
-}
-
-TEST_F(TagPropertiesTest, IntegrationPageOnlyForCompanyId81) {
-  struct Case {
-    const char* companyId;
-    bool integration;
-  };
-  const Case cases[] = {{"0", false}, {"80", false}, {"810", false}, {"81", true}};
-  LoadedPlugIn plugIn;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.companyId);
-    project.SetSetting("OEM", "CompanyID", c.companyId);
-    Pages pages = {kParameters, kBoolHistory};
-    if (c.integration) pages.push_back(kIntegration);
-    ExpectSheet(pages);
-    EXPECT_EQ(plugIn.TagProperties(u"Recipe"), 1);
   }
 }
 
