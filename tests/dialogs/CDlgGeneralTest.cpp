@@ -262,8 +262,12 @@ TEST_F(CDlgGeneralTest, SizeDescriptionAndDatabasePointsWithinTheirLimits) {
   }
 }
 
-TEST_F(CDlgGeneralTest, EditAccessHeldByAnotherProcessSavesNothing) {
+// While another process holds the edit access, or while the Tagname field names no tag, OK does
+// nothing, silently; otherwise the tag the field names (in any case) is written, and a system tag
+// closes the dialog as cancelled.
+TEST_F(CDlgGeneralTest, EditAccessAndTheTagnameFieldDecideWhatOkWrites) {
   AddTag(u"Tank", {.description = u"Level"});
+  AddTag(u"Pump", {.type = kBoolean, .description = u"Motor"});
   auto other = std::make_unique<hostsim::ForeignEditLock>(project.Folder());
   EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
     Retype(d, IDC_DESCRIPTION, u"Volume");
@@ -273,30 +277,19 @@ TEST_F(CDlgGeneralTest, EditAccessHeldByAnotherProcessSavesNothing) {
     EXPECT_EQ(Held(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
     other.reset();
     Retype(d, IDC_TAG_SIZE, u"2");
-    d.Ok();
-  }));
-  EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 2, u"Volume", 0}));
-}
-
-TEST_F(CDlgGeneralTest, TagnameFieldChoosesTheTagWrittenTo) {
-  AddTag(u"Tank", {.description = u"Level"});
-  AddTag(u"Pump", {.type = kBoolean, .description = u"Motor"});
-  // A name that names no tag: OK does nothing, silently.
-  EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
     Retype(d, IDC_TAGNAME, u"Nothing");
     d.Ok();
     EXPECT_FALSE(d.Closed());
+    Retype(d, IDC_TAGNAME, u"pump");
+    d.Ok();
+  }));
+  EXPECT_FALSE(Edit(u"Tank", [&](driver::Driver& d) {
     Retype(d, IDC_TAGNAME, u"Date");
     d.Ok();
     EXPECT_EQ(d.Result(), IDCANCEL);
-  }) == false);
-  EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
-    Retype(d, IDC_TAGNAME, u"pump");
-    Retype(d, IDC_DESCRIPTION, u"Feed");
-    d.Ok();
   }));
   EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
-  EXPECT_EQ(Committed(u"Pump"), (Definition{kInteger, 0, u"Feed", 0}));
+  EXPECT_EQ(Committed(u"Pump"), (Definition{kInteger, 2, u"Volume", 0}));
   EXPECT_EQ(Committed(u"Date"), (Definition{kString, 0, u"", 0}));
 }
 

@@ -735,21 +735,17 @@ TEST_F(HistoryPageTest, GroupMustLieBetweenOneAnd255AndTheSaveKeepsTheOtherBits)
 }
 
 TEST_F(HistoryPageTest, SystemTagIsReadOnlyAndWrittenBackAtOk) {
-  struct Case {
-    const char16_t* tag;
-    Kind kind;
-  };
-  const Case cases[] = {{u"SysCount", kHistoryPages[0]}, {u"SysText", kHistoryPages[1]}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.kind.name);
-    Store(c.tag, false, 2, 1.0);
+  for (const Kind& kind : kHistoryPages) {
+    SCOPED_TRACE(kind.name);
+    const char16_t* tag = kind.numeric ? u"SysCount" : u"SysText";
+    Store(tag, false, 2, 1.0);
     // Held in memory only: writing it back commits it, with the group raised to 1.
-    Edit(c.tag, true, 0, 3.5);
+    Edit(tag, true, 0, 3.5);
     const int modifiedBefore = host().TagListModifiedCount();
-    RunPage(c.kind, c.tag, [&](driver::Driver& d) {
+    RunPage(kind, tag, [&](driver::Driver& d) {
       for (int id : {IDC_HISTORY_ENABLED, IDC_HISTORY_GROUP})
         EXPECT_FALSE(d.Enabled(id)) << "control " << id;
-      if (c.kind.numeric) {
+      if (kind.numeric) {
         EXPECT_FALSE(d.Enabled(IDC_LOG_DEAD_BAND));
       }
       EXPECT_TRUE(d.Checked(IDC_HISTORY_ENABLED));
@@ -758,7 +754,7 @@ TEST_F(HistoryPageTest, SystemTagIsReadOnlyAndWrittenBackAtOk) {
       EXPECT_TRUE(d.Closed());
     });
     EXPECT_EQ(host().TagListModifiedCount(), modifiedBefore + 1);
-    const History saved = Committed(c.tag);
+    const History saved = Committed(tag);
     EXPECT_TRUE(saved.Enabled());
     EXPECT_EQ(saved.Group(), 1u);
     EXPECT_EQ(saved.deadBand, 3.5);
