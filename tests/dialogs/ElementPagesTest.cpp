@@ -403,32 +403,16 @@ TEST_F(AlarmIndexTest, TwoDigitIndexTypedDigitByDigitSavesAndLoadsTwice) {
 TEST_F(AlarmIndexTest, RefusedOrClearedIndexWritesNothing) {
   struct Case {
     const char* what;
-    Script enter;
+    bool cleared;  // else the index is focused, the caret after it
+    bool home;     // the caret is moved before the index
+    const char16_t* typed;
+    std::u16string prompt;
     bool dropsTheShownElement;
   };
   const Case cases[] = {
-      {"above the maximum",
-       [&](driver::Driver& d) {
-         d.Focus(IDC_ALR_ARRAY_INDEX);
-         user.ExpectBox(RangePrompt(0, 10));
-         d.Type(u"1");
-       },
-       true},
-      {"negative",
-       [&](driver::Driver& d) {
-         d.Focus(IDC_ALR_ARRAY_INDEX);
-         d.Press(driver::Key::Home);
-         user.ExpectBox(RangePrompt(0, 10));
-         d.Type(u"-");
-       },
-       true},
-      {"cleared, then blank",
-       [&](driver::Driver& d) {
-         Retype(d, IDC_ALR_ARRAY_INDEX, u"");
-         user.ExpectBox(kIntegerPrompt);
-         d.Type(u" ");
-       },
-       false},
+      {"above the maximum", false, false, u"1", RangePrompt(0, 10), true},
+      {"negative", false, true, u"-", RangePrompt(0, 10), true},
+      {"cleared, then blank", true, false, u" ", kIntegerPrompt, false},
   };
   for (const Page* page : kPages) {
     for (const Case& c : cases) {
@@ -437,7 +421,11 @@ TEST_F(AlarmIndexTest, RefusedOrClearedIndexWritesNothing) {
       const std::vector<AlarmState> before = CommittedElements(tag, 10);
       const auto posted = RunPage(*page, Element(tag, 1), [&](driver::Driver& d) {
         Retype(d, page->rows[1].message, u"Lost");
-        c.enter(d);
+        if (c.cleared) Retype(d, IDC_ALR_ARRAY_INDEX, u"");
+        if (!c.cleared) d.Focus(IDC_ALR_ARRAY_INDEX);
+        if (c.home) d.Press(driver::Key::Home);
+        user.ExpectBox(c.prompt);
+        d.Type(c.typed);
         EXPECT_TRUE(d.Focused(IDC_ALR_ARRAY_INDEX));
         EXPECT_EQ(d.Text(page->rows[1].message), u"Lost");
         if (c.dropsTheShownElement) {
