@@ -190,32 +190,31 @@ TEST_P(EveryParamPage, BoxesToggleTheirBitsOnlyAndWindowsCeKeepsRetentiveParamet
   }
 }
 
+// The host's unit field holds 8 characters: at most 7 are kept, and the rest, the last one
+// included, is zero.
 TEST_P(EveryParamPage, UnitHoldsSevenCharactersAndEndsInZero) {
+  using namespace std::string_literals;
   struct Case {
     const char* what;
-    WCHAR field[8];
+    std::u16string field;  // all 8 characters
     const char16_t* typed;
-    std::u16string shown;
-    WCHAR stored[8];
+    std::u16string shown, stored;
   };
   const Case cases[] = {
-      {"eight typed, seven kept", {u'k', u'g', 0, u'X', u'X', u'X', u'X', u'X'}, u"abcdefgh", u"abcdefg",
-       {u'a', u'b', u'c', u'd', u'e', u'f', u'g', 0}},
-      {"short unit, rest zeroed", {u'k', u'g', 0, u'X', u'X', u'X', u'X', u'X'}, u"m", u"m", {u'm', 0, 0, 0, 0, 0, 0, 0}},
-      {"field without its zero", {u'A', u'B', u'C', u'D', u'E', u'F', u'G', u'H'}, nullptr, u"ABCDEFG",
-       {u'A', u'B', u'C', u'D', u'E', u'F', u'G', 0}},
+      {"eight typed, seven kept", u"kg\0XXXXX"s, u"abcdefgh", u"abcdefg", u"abcdefg\0"s},
+      {"short unit, rest zeroed", u"kg\0XXXXX"s, u"m", u"m", u"m\0\0\0\0\0\0\0"s},
+      {"field without its zero", u"ABCDEFGH", nullptr, u"ABCDEFG", u"ABCDEFG\0"s},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::u16string tag = AddTag(Type());
-    std::copy(std::begin(c.field), std::end(c.field), host().Definition(tag).param.szUnit);
+    std::copy(c.field.begin(), c.field.end(), host().Definition(tag).param.szUnit);
     RunPage(tag, [&](driver::Driver& d) {
       if (c.typed != nullptr) Retype(d, IDC_UNIT, c.typed);
       EXPECT_EQ(d.Text(IDC_UNIT), c.shown);
       d.Ok();
     });
-    const ParamRecord& param = host().Definition(tag).param;
-    EXPECT_TRUE(std::equal(std::begin(c.stored), std::end(c.stored), std::begin(param.szUnit)));
+    EXPECT_EQ(std::u16string(host().Definition(tag).param.szUnit, 8), c.stored);
     EXPECT_EQ(Committed(tag).unit, c.shown);
     RunPage(tag, [&](driver::Driver& d) {
       EXPECT_EQ(d.Text(IDC_UNIT), c.shown);
