@@ -32,7 +32,7 @@ class Validators : public driver::UserTest {
   bool Passes(void (*validator)(CDataExchange*, const CString&), const std::u16string& text, BOOL save = TRUE) {
     SetWindowTextW(edit_, text.c_str());
     CDataExchange dx(&window_, save);
-    CString value;
+    CString value(text.c_str());  // what loading moves into the edit
     try {
       DDX_Text(&dx, kEdit, value);
       validator(&dx, value);
