@@ -113,28 +113,6 @@ TEST_F(PropertySheetTest, OkValidatesTheActivePageThenCommitsEveryShownPageInOrd
   EXPECT_EQ(first.m_hWnd, nullptr);
 }
 
-TEST_F(PropertySheetTest, FrontEndsWorkItThroughMessages) {
-  CPropertySheet sheet(u"Sheet");
-  AddPages(sheet);
-  user.OnModal([&](driver::Driver& d) {
-    HWND window = d.Window();
-    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(window, PSM_GETTABCONTROL, 0, 0)), GetDlgItem(window, AFX_IDC_TAB_CONTROL));
-    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(window, PSM_GETCURRENTPAGEHWND, 0, 0)), first.m_hWnd);
-    EXPECT_EQ(SendMessageW(window, PSM_SETCURSEL, 2, 0), TRUE);
-    EXPECT_EQ(sheet.GetActivePage(), &third);
-    EXPECT_EQ(sheet.GetActiveIndex(), 2);
-    EXPECT_TRUE(sheet.SetActivePage(&second));
-    EXPECT_EQ(d.ActivePage(), u"Renamed");
-    SendMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    EXPECT_EQ(d.Result(), IDOK);
-  });
-  EXPECT_EQ(sheet.GetPageCount(), 3);
-  EXPECT_EQ(sheet.GetPage(1), &second);
-  EXPECT_EQ(sheet.GetPage(3), nullptr);
-  EXPECT_EQ(sheet.DoModal(), IDOK);
-  EXPECT_EQ(log, (Log{"init 101", "init 103", "init 102", "ok 101", "ok 102", "ok 103"}));
-}
-
 TEST_F(PropertySheetTest, MissingPageTemplateFailsToRun) {
   CPropertySheet sheet(u"Sheet");
   CLogPage missing(4242, log);
