@@ -210,9 +210,12 @@ TEST_F(DialogKeysTest, AMessageBoxClosesWithEnterSpaceEscapeOrItsButtonAndTheDia
   const auto box = [&results] { results.push_back(MessageBoxW(FrontWindow(), u"Stored.", u"Tag Properties", MB_OK)); };
   for (const Input& answer : answers) screen.Do(box).Then(answer);
   screen.Do(box).ClickOn(U"OK   >");
-  screen.Do(box);
+  screen.Do([&box] {
+    box();
+    box();  // shown after the terminal went away
+  });
   EXPECT_EQ(RunTagDialog(), IDCANCEL);
-  EXPECT_EQ(results, (std::vector<int>{IDOK, IDOK, IDOK, IDOK, IDOK}));
+  EXPECT_EQ(results, (std::vector<int>{IDOK, IDOK, IDOK, IDOK, IDOK, IDOK}));
 }
 
 }  // namespace
