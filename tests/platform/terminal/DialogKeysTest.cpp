@@ -203,7 +203,7 @@ TEST_F(DialogKeysTest, ClicksReachCheckBoxesTabsEditsListsAndButtons) {
   EXPECT_EQ(scope, u"Server");
 }
 
-// A terminal that goes away answers the last box and cancels the dialog.
+// A terminal that goes away answers the open box and any later one, and cancels the dialog.
 TEST_F(DialogKeysTest, AMessageBoxClosesWithEnterSpaceEscapeOrItsButtonAndTheDialogStays) {
   const std::vector<Input> answers = {Key(KeyCode::Enter), Input::Char(U' '), Key(KeyCode::Escape)};
   std::vector<int> results;
