@@ -68,17 +68,4 @@ TEST(BitField, EachFieldOwnsExactlyItsBitsAndMasksWideValues) {
   }
 }
 
-TEST(VarRef, ElementIsStoredNegatedInSixteenBits) {
-  VarRef ref{};
-  ref.SetElement(3);
-  EXPECT_EQ(ref.elementIndex, -3);
-  EXPECT_EQ(ref.GetElement(), 3);
-  ref.SetElement(32767);
-  EXPECT_EQ(ref.GetElement(), 32767);
-  ref.SetMember(5);
-  ref.SetKind(VarRef::kIndirect);
-  EXPECT_EQ(reinterpret_cast<const BYTE*>(&ref)[6], 1) << "the kind is the byte at offset 6";
-  EXPECT_EQ(ref.info & 0x1FFF, 5u);
-}
-
 }  // namespace

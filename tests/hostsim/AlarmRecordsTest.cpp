@@ -40,6 +40,11 @@ TEST_F(AlarmRecords, InfoIsCreatedOnceAndKeepsTheHostsFlagBits) {
   OVAddAlrType(record_, 1);
   EXPECT_EQ(info->dwFlags, 0x80070001u | (2u << 11)) << "only the count bits change";
   EXPECT_EQ(project_.host().Record(u"Level[0]").pAlarmInfo, nullptr) << "other elements have none";
+  VarRecord stray{};
+  EXPECT_EQ(OVAddAlrInfo(&stray), nullptr) << "a record the host does not own";
+  EXPECT_EQ(OVAddAlrType(&stray, 1), nullptr);
+  EXPECT_FALSE(OVSetAlrTypeMessage(record_, 8, u"no such type yet"));
+  EXPECT_EQ(OVAddAlrType(record_, 0), nullptr);
 }
 
 TEST_F(AlarmRecords, TypesStayContiguousInOrderOfAdditionAndRemoval) {
@@ -56,22 +61,8 @@ TEST_F(AlarmRecords, TypesStayContiguousInOrderOfAdditionAndRemoval) {
   EXPECT_EQ(record_->pAlarmInfo->pTypes, nullptr);
 }
 
-TEST_F(AlarmRecords, ATypeRecordHoldsAcrossItsSettersAndTheCountHasARoof) {
-  AlarmTypeRecord* hi = OVAddAlrType(record_, 2);
-  hi->Set<AlarmTypeRecord::Group>(7);
-  OVSetAlrTypeMessage(record_, 2, u"Level high");
-  OVSetAlrTypeSelection(record_, 2, u"A");
-  EXPECT_EQ(hi, OVAddAlrType(record_, 2));
-  EXPECT_EQ(hi->Get<AlarmTypeRecord::Group>(), 7u);
-  EXPECT_EQ(std::u16string(hi->message.GetText()), u"Level high");
-  EXPECT_EQ(std::u16string(hi->szSelection), u"A");
-  for (int code = 100; code < 114; ++code) ASSERT_NE(OVAddAlrType(record_, code), nullptr);
-  EXPECT_EQ(record_->pAlarmInfo->Get<AlarmInfoRecord::TypeCount>(), 15u);
-  EXPECT_EQ(OVAddAlrType(record_, 200), nullptr) << "the count field holds 15 at most";
-  EXPECT_EQ(std::u16string(OVAddAlrType(record_, 2)->message.GetText()), u"Level high") << "moved with the array";
-}
-
-TEST_F(AlarmRecords, LongTextsAreHeldElsewhereAndFollowTheArrayWhenItMoves) {
+// Setters hold across a growing array; long texts are held elsewhere and follow it.
+TEST_F(AlarmRecords, TypesHoldTheirFieldsAndLongTextsWhenTheArrayMovesAndTheCountHasARoof) {
   const std::u16string exact(63, u'x');
   const std::u16string longer(64, u'y');
   const std::u16string veryLong(500, u'z');
@@ -92,14 +83,18 @@ TEST_F(AlarmRecords, LongTextsAreHeldElsewhereAndFollowTheArrayWhenItMoves) {
   OVSetAlrDeviationSetpoint(record_, u"Tank");
   EXPECT_EQ(info->deviationSetpoint.m_pszLong, nullptr) << "a shorter text moves back in place";
   EXPECT_EQ(std::u16string(info->deviationSetpoint.GetText()), u"Tank");
-}
 
-TEST_F(AlarmRecords, CallsOnRecordsTheHostDoesNotOwnFail) {
-  VarRecord stray{};
-  EXPECT_EQ(OVAddAlrInfo(&stray), nullptr);
-  EXPECT_EQ(OVAddAlrType(&stray, 1), nullptr);
-  EXPECT_FALSE(OVSetAlrTypeMessage(record_, 1, u"no such type yet"));
-  EXPECT_EQ(OVAddAlrType(record_, 0), nullptr);
+  AlarmTypeRecord* hi = OVAddAlrType(record_, 2);
+  hi->Set<AlarmTypeRecord::Group>(7);
+  OVSetAlrTypeSelection(record_, 2, u"A");
+  EXPECT_EQ(hi, OVAddAlrType(record_, 2));
+  for (int code = 100; code < 109; ++code) ASSERT_NE(OVAddAlrType(record_, code), nullptr);
+  EXPECT_EQ(info->Get<AlarmInfoRecord::TypeCount>(), 15u);
+  EXPECT_EQ(OVAddAlrType(record_, 200), nullptr) << "the count field holds 15 at most";
+  hi = OVAddAlrType(record_, 2);
+  EXPECT_EQ(hi->Get<AlarmTypeRecord::Group>(), 7u) << "moved with the array";
+  EXPECT_EQ(std::u16string(hi->szSelection), u"A");
+  EXPECT_EQ(std::u16string(info->pTypes[0].message.GetText()), veryLong);
 }
 
 }  // namespace

@@ -26,49 +26,33 @@ class NameResolution : public ::testing::Test {
 TEST_F(NameResolution, NamesFillTheReferenceOrFail) {
   struct Case {
     const char16_t* name;
-    bool found;
     WORD tag;
     int element;
     DWORD member;
     DWORD kind;
   };
-  const Case cases[] = {
-      {u"Tank", true, kTank, 0, 0, 0},
-      {u"tANK", true, kTank, 0, 0, 0},
-      {u"Tank[3]", true, kTank, 3, 0, 0},
-      {u"Tank[10]", true, kTank, 10, 0, 0},
-      {u"@Tank[2]", true, kTank, 2, 0, 1},
-      {u"Pump1.Speed", true, kPump1, 0, 2, 0},
-      {u"pump1.label", true, kPump1, 0, 3, 0},
-      {u"Pumps[2].Running", true, kPumps, 2, 1, 0},
-      {u"Pumps", true, kPumps, 0, 0, 0},
-      {u"Tank[11]", false, 0, 0, 0, 0},
-      {u"Flag[0]", false, 0, 0, 0, 0},
-      {u"Tank.Speed", false, 0, 0, 0, 0},
-      {u"Pump1.Flow", false, 0, 0, 0, 0},
-      {u"Pump1.", false, 0, 0, 0, 0},
-      {u"Tank[", false, 0, 0, 0, 0},
-      {u"Tank[]", false, 0, 0, 0, 0},
-      {u"Tank[3", false, 0, 0, 0, 0},
-      {u"Tank[3]x", false, 0, 0, 0, 0},
-      {u"Tank[-1]", false, 0, 0, 0, 0},
-      {u" Tank", false, 0, 0, 0, 0},
-      {u"Tank ", false, 0, 0, 0, 0},
-      {u"", false, 0, 0, 0, 0},
-      {u"@", false, 0, 0, 0, 0},
-      {u"Missing", false, 0, 0, 0, 0},
+  const Case found[] = {
+      {u"Tank", kTank, 0, 0, 0},         {u"tANK", kTank, 0, 0, 0},
+      {u"Tank[3]", kTank, 3, 0, 0},      {u"Tank[10]", kTank, 10, 0, 0},
+      {u"@Tank[2]", kTank, 2, 0, 1},     {u"Pump1.Speed", kPump1, 0, 2, 0},
+      {u"pump1.label", kPump1, 0, 3, 0}, {u"Pumps[2].Running", kPumps, 2, 1, 0},
+      {u"Pumps", kPumps, 0, 0, 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : found) {
     SCOPED_TRACE(platform::Utf16ToUtf8(c.name));
     VarRef ref{};
     ref.reserved = 0xDEAD;
-    ASSERT_EQ(DBGetVar(&ref, c.name) != 0, c.found);
-    if (!c.found) continue;
+    ASSERT_TRUE(DBGetVar(&ref, c.name));
     EXPECT_EQ(ref.tagNumber, c.tag);
     EXPECT_EQ(ref.elementIndex, -c.element);
     EXPECT_EQ(ref.info & 0x1FFF, c.member);
     EXPECT_EQ(reinterpret_cast<const BYTE*>(&ref)[6], c.kind);
     EXPECT_EQ(ref.reserved, 0u);
+  }
+  for (const char16_t* name : {u"Tank[11]", u"Flag[0]", u"Tank.Speed", u"Pump1.Flow", u"Pump1.", u"Tank[", u"Tank[]",
+                               u"Tank[3", u"Tank[3]x", u"Tank[-1]", u" Tank", u"Tank ", u"", u"@", u"Missing"}) {
+    VarRef ref{};
+    EXPECT_FALSE(DBGetVar(&ref, name)) << platform::Utf16ToUtf8(name);
   }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "host/OrvikClasses.h"
 #include "platform/driver/UserTest.h"
@@ -31,7 +32,7 @@ class Validators : public driver::UserTest {
   bool Passes(void (*validator)(CDataExchange*, const CString&), const std::u16string& text, BOOL save = TRUE) {
     SetWindowTextW(edit_, text.c_str());
     CDataExchange dx(&window_, save);
-    CString value;
+    CString value(text.c_str());  // what loading moves into the edit
     try {
       DDX_Text(&dx, kEdit, value);
       validator(&dx, value);
@@ -47,57 +48,34 @@ class Validators : public driver::UserTest {
 TEST_F(Validators, TagNamesAndValuesAreAcceptedOrRefusedWithTheirOwnMessage) {
   struct Case {
     void (*validator)(CDataExchange*, const CString&);
-    std::u16string text;
-    bool passes;
+    std::vector<std::u16string> accepted;
+    std::vector<std::u16string> refused;
+    std::u16string message;  // after the quoted text
   };
   const std::u16string longest(255, u'n');
   const Case cases[] = {
-      {DDV_TagName, u"", true},
-      {DDV_TagName, u"Tank", true},
-      {DDV_TagName, u"_tank_2", true},
-      {DDV_TagName, u"Tank[3]", true},
-      {DDV_TagName, u"Pumps[2].Running", true},
-      {DDV_TagName, longest, true},
-      {DDV_TagName, longest + u"n", false},
-      {DDV_TagName, u"2Tank", false},
-      {DDV_TagName, u"Tank 1", false},
-      {DDV_TagName, u" Tank", false},
-      {DDV_TagName, u"@Tank", false},
-      {DDV_TagName, u"Tank[]", false},
-      {DDV_TagName, u"Pump1.", false},
-      {DDV_TagName, u"a-b", false},
-      {DDV_TagName, u"12", false},
-      {DDV_VarVal, u"", true},
-      {DDV_VarVal, u"Setpoint", true},
-      {DDV_VarVal, u"Pump1.Speed", true},
-      {DDV_VarVal, u"12", true},
-      {DDV_VarVal, u"-3.5", true},
-      {DDV_VarVal, u"+1e3", true},
-      {DDV_VarVal, u".5", true},
-      {DDV_VarVal, u"12abc", false},
-      {DDV_VarVal, u" 12", false},
-      {DDV_VarVal, u"1 2", false},
-      {DDV_VarVal, u"--1", false},
-      {DDV_VarVal, u"+-1", false},
-      {DDV_VarVal, u"1e", false},
-      {DDV_VarVal, u"@Tank", false},
+      {DDV_TagName,
+       {u"", u"Tank", u"_tank_2", u"Tank[3]", u"Pumps[2].Running", longest},
+       {longest + u"n", u"2Tank", u"Tank 1", u" Tank", u"@Tank", u"Tank[]", u"Pump1.", u"a-b", u"12"},
+       u" is not a valid tag name.\nA tag name begins with a letter or an underscore, followed by letters, digits or "
+       u"underscores; it may name an element (Name[2]) or a member (Name.Member)."},
+      {DDV_VarVal,
+       {u"", u"Setpoint", u"Pump1.Speed", u"12", u"-3.5", u"+1e3", u".5"},
+       {u"12abc", u" 12", u"1 2", u"--1", u"+-1", u"1e", u"@Tank"},
+       u" is neither a tag name nor a number."},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
-    if (!c.passes) {
-      user.ExpectBox(c.validator == DDV_TagName
-                         ? u"\"" + c.text +
-                               u"\" is not a valid tag name.\nA tag name begins with a letter or an underscore, "
-                               u"followed by letters, digits or underscores; it may name an element (Name[2]) or a "
-                               u"member (Name.Member)."
-                         : u"\"" + c.text + u"\" is neither a tag name nor a number.");
+    for (const std::u16string& text : c.accepted) {
+      EXPECT_TRUE(Passes(c.validator, text)) << std::string(text.begin(), text.end());
     }
-    SetFocus(window_.m_hWnd);
-    EXPECT_EQ(Passes(c.validator, c.text), c.passes);
-    if (!c.passes) {
+    for (const std::u16string& text : c.refused) {
+      SCOPED_TRACE(std::string(text.begin(), text.end()));
+      user.ExpectBox(u"\"" + text + u"\"" + c.message);
+      SetFocus(window_.m_hWnd);
+      EXPECT_FALSE(Passes(c.validator, text));
       EXPECT_EQ(GetFocus(), edit_) << "the refused field takes the focus";
+      EXPECT_TRUE(Passes(c.validator, text, FALSE)) << "loading checks nothing";
     }
-    EXPECT_TRUE(Passes(c.validator, c.text, FALSE)) << "loading checks nothing";
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/mfc/CString.h"
 #include "tests/platform/mfc/resources/TestResource.h"
 
@@ -32,36 +34,26 @@ TEST(CStringTest, FormatsAsPrintfWithWideText) {
   for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected);
 }
 
-TEST(CStringTest, TrimsCasesAndCompares) {
-  CString blanks(u" \t x y \r\n");
-  EXPECT_EQ(CString(blanks).Trim(), u"x y");
-  EXPECT_EQ(CString(blanks).TrimLeft(), u"x y \r\n");
-  EXPECT_EQ(CString(blanks).TrimRight(), u" \t x y");
-  EXPECT_EQ(CString(u"   ").Trim(), u"");
-  EXPECT_EQ(CString(u"c:\\lumora manager.exe Ää Ωω Жж Łł").MakeUpper(), u"C:\\LUMORA MANAGER.EXE ÄÄ ΩΩ ЖЖ ŁŁ");
-  EXPECT_EQ(CString(u"EN-US Ÿ É").MakeLower(), u"en-us ÿ é");
-  EXPECT_EQ(CString(u"en-US").CompareNoCase(u"EN-us"), 0);
-  EXPECT_LT(CString(u"Boolean").CompareNoCase(u"integer"), 0);
-  EXPECT_GT(CString(u"b").Compare(u"a"), 0);
-}
-
-TEST(CStringTest, FindsAndCutsWithinBounds) {
-  CString path(u"C:\\plugins\\Editor.dll");
-  EXPECT_EQ(path.Find(u'\\'), 2);
-  EXPECT_EQ(path.Find(u'\\', 3), 10);
-  EXPECT_EQ(path.Find(u"Editor"), 11);
-  EXPECT_EQ(path.Find(u"missing"), -1);
-  EXPECT_EQ(path.Find(u'x', 100), -1);
-  EXPECT_EQ(path.ReverseFind(u'\\'), 10);
-  EXPECT_EQ(path.ReverseFind(u'/'), -1);
-  EXPECT_EQ(path.Left(2), u"C:");
-  EXPECT_EQ(path.Mid(11), u"Editor.dll");
-  EXPECT_EQ(path.Mid(11, 6), u"Editor");
-  EXPECT_EQ(path.Right(3), u"dll");
-  EXPECT_EQ(path.Left(-1), u"");
-  EXPECT_EQ(path.Left(100), path);
-  EXPECT_EQ(path.Mid(50), u"");
-  EXPECT_EQ(path.Right(100), path);
+TEST(CStringTest, TrimsCasesComparesFindsAndCutsWithinBounds) {
+  const CString blanks(u" \t x y \r\n");
+  const CString path(u"C:\\plugins\\Editor.dll");
+  const std::pair<CString, const char16_t*> texts[] = {
+      {CString(blanks).Trim(), u"x y"},         {CString(blanks).TrimLeft(), u"x y \r\n"},
+      {CString(blanks).TrimRight(), u" \t x y"}, {CString(u"   ").Trim(), u""},
+      {CString(u"c:\\lumora manager.exe Ää Ωω Жж Łł").MakeUpper(), u"C:\\LUMORA MANAGER.EXE ÄÄ ΩΩ ЖЖ ŁŁ"},
+      {CString(u"EN-US Ÿ É").MakeLower(), u"en-us ÿ é"},
+      {path.Left(2), u"C:"},     {path.Mid(11), u"Editor.dll"}, {path.Mid(11, 6), u"Editor"}, {path.Right(3), u"dll"},
+      {path.Left(-1), u""},      {path.Left(100), path},        {path.Mid(50), u""},         {path.Right(100), path},
+  };
+  for (const auto& [actual, expected] : texts) EXPECT_EQ(actual, expected);
+  const std::pair<int, int> numbers[] = {
+      {CString(u"en-US").CompareNoCase(u"EN-us"), 0},       {CString(u"Boolean").CompareNoCase(u"integer") < 0, 1},
+      {CString(u"b").Compare(u"a") > 0, 1},                 {path.Find(u'\\'), 2},
+      {path.Find(u'\\', 3), 10},                            {path.Find(u"Editor"), 11},
+      {path.Find(u"missing"), -1},                          {path.Find(u'x', 100), -1},
+      {path.ReverseFind(u'\\'), 10},                        {path.ReverseFind(u'/'), -1},
+  };
+  for (size_t i = 0; i < std::size(numbers); ++i) EXPECT_EQ(numbers[i].first, numbers[i].second) << "case " << i;
 }
 
 TEST(CStringTest, ReplacesBuffersAndConcatenates) {

@@ -146,16 +146,4 @@ TEST_F(DataExchangeTest, TransfersLockOutNotificationsAndTypingNotifiesPerKeystr
   dialog.DoModal();
 }
 
-TEST_F(DataExchangeTest, AutoCheckBoxTogglesBeforeItNotifies) {
-  CExchangeDialog dialog;
-  user.OnModal([&](driver::Driver& d) {
-    d.Click(IDC_CHECK);
-    d.Press(driver::Key::Space);
-    d.Ok();
-  });
-  dialog.DoModal();
-  EXPECT_EQ(dialog.checkStatesSeen, (std::vector<UINT>{BST_CHECKED, BST_UNCHECKED}));
-  EXPECT_EQ(dialog.m_check, FALSE);
-}
-
 }  // namespace

@@ -5,19 +5,6 @@ namespace {
 
 class DialogTest : public driver::UserTest {};
 
-TEST_F(DialogTest, PostedCancelCommandClosesItAsCancelled) {
-  CExchangeDialog dialog;
-  dialog.onOpen = [&] { dialog.PostMessage(WM_COMMAND, IDCANCEL, 0); };
-  user.OnModal([&](driver::Driver& d) {
-    d.SelectAll(IDC_INT);
-    d.Type(u"8");
-    d.Click(IDC_OPEN);
-    EXPECT_TRUE(d.Closed());
-  });
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(dialog.m_int, 7);
-}
-
 TEST_F(DialogTest, DialogOpenedFromADialogRunsTheNextScript) {
   CExchangeDialog outer;
   CExchangeDialog inner(&outer);

@@ -3,7 +3,6 @@
 BEGIN_MESSAGE_MAP(CExchangeDialog, CDialog)
   ON_EN_CHANGE(IDC_INT, &CExchangeDialog::OnIntChange)
   ON_EN_KILLFOCUS(IDC_INT, &CExchangeDialog::OnIntKillFocus)
-  ON_BN_CLICKED(IDC_CHECK, &CExchangeDialog::OnCheckClicked)
   ON_BN_CLICKED(IDC_OPEN, &CExchangeDialog::OnOpenClicked)
 END_MESSAGE_MAP()
 
@@ -16,11 +15,6 @@ void CExchangeDialog::DoDataExchange(CDataExchange* pDX) {
   DDV_MaxChars(pDX, m_short, 7);
   DDX_Check(pDX, IDC_CHECK, m_check);
   DDX_CBIndex(pDX, IDC_LIST, m_list);
-}
-
-void CExchangeDialog::OnIntChange() {
-  ++intChanges;
-  if (reloadOnIntChange && UpdateData(TRUE)) UpdateData(FALSE);
 }
 
 BOOL CLogPage::OnInitDialog() {

@@ -21,19 +21,14 @@ class CExchangeDialog : public CDialog {
   BOOL m_check = FALSE;
   int m_list = 1;
 
-  // Every change of IDC_INT moves the controls into the members and back, as a page does
-  // that reloads what the user's typing selects.
-  bool reloadOnIntChange = false;
   int intChanges = 0;
   int intKillFocus = 0;
-  std::vector<UINT> checkStatesSeen;
   std::function<void()> onOpen;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  void OnIntChange();
+  void OnIntChange() { ++intChanges; }
   void OnIntKillFocus() { ++intKillFocus; }
-  void OnCheckClicked() { checkStatesSeen.push_back(IsDlgButtonChecked(m_hWnd, IDC_CHECK)); }
   void OnOpenClicked() { onOpen(); }
 
   DECLARE_MESSAGE_MAP()

@@ -16,8 +16,8 @@ namespace terminal {
 std::string SnapshotText(const CellGrid& grid);
 // The characters alone, rows joined by newlines (trailing blanks left out).
 std::string ScreenText(const CellGrid& grid);
-// Empty when the picture matches the golden file; else what differs. The picture is also
-// written to the test's build folder as <name>.actual.txt.
+// Empty when the picture matches the golden file; else a message naming both files. The picture is
+// then written to the test's build folder as <name>.actual.txt.
 std::string CompareWithGolden(const CellGrid& grid, const std::string& name);
 
 }  // namespace terminal

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "platform/mfc/AfxModuleState.h"
@@ -23,21 +23,25 @@ namespace {
 constexpr int kRows = 32;
 constexpr int kCols = 100;
 
-const Input kNextPage = Input::Key(KeyCode::PageDown, false, true);
-
-void ExpectGolden(const VirtualScreen& screen, const std::string& name) {
-  ASSERT_TRUE(screen.HasCaptured(name)) << name << " was never shown";
-  const std::string difference = CompareWithGolden(screen.Captured(name), name);
-  EXPECT_TRUE(difference.empty()) << difference;
+void ExpectGolden(const VirtualScreen& screen, std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    ASSERT_TRUE(screen.HasCaptured(name)) << name << " was never shown";
+    const std::string difference = CompareWithGolden(screen.Captured(name), name);
+    EXPECT_TRUE(difference.empty()) << difference;
+  }
 }
 
-// Fills the active page of a sheet of these pages.
-std::function<void()> FillActivePage(const std::vector<UINT>& pages) {
-  return [pages] {
-    const auto index = SendMessageW(FrontWindow(), PSM_GETTABCONTROL, 0, 0);
-    const auto active = SendMessageW(reinterpret_cast<HWND>(index), TCM_GETCURSEL, 0, 0);
-    FillSampleValues(ActivePage(), pages.at(static_cast<size_t>(active)));
-  };
+// Runs a sheet of these pages and captures them one after the other under these names, each
+// filled with sample values first unless the sheet is to be seen as it opens.
+void CaptureSheet(VirtualScreen& screen, const std::vector<UINT>& pages, const std::vector<const char*>& names,
+                  bool fill = true) {
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) screen.Then(Input::Key(KeyCode::PageDown, false, true));
+    if (fill) screen.Do([page = pages[i]] { FillSampleValues(ActivePage(), page); });
+    screen.Capture(names[i]);
+  }
+  screen.Then(Input::Key(KeyCode::Escape));
+  EXPECT_EQ(RunSheet(pages), IDCANCEL);
 }
 
 TEST(TerminalSnapshot, TagDialogAndItsOpenList) {
@@ -61,32 +65,18 @@ TEST(TerminalSnapshot, TagDialogAndItsOpenList) {
       .Then(Input::Key(KeyCode::Escape));
   EXPECT_EQ(RunTagDialog(), IDCANCEL);
   EXPECT_FALSE(screen.StepsLeft());
-  for (const char* name : {"general", "general-size", "general-list", "general-locked"}) ExpectGolden(screen, name);
+  ExpectGolden(screen, {"general", "general-size", "general-list", "general-locked"});
 }
 
-TEST(TerminalSnapshot, IntegerSheetPages) {
+TEST(TerminalSnapshot, SheetPagesOfEveryTagType) {
   VirtualScreen screen(kRows, kCols);
   TerminalFrontEnd frontEnd(screen);
-  const std::vector<UINT> pages = {IDD_NUM_PARAM, IDD_ALR_NUM, IDD_HST_NUM, IDD_VELTRIX_INTEGRATION};
-  screen.Do(FillActivePage(pages)).Capture("num-param");
-  for (const char* name : {"alr-num", "hst-num", "integration"}) screen.Then(kNextPage).Do(FillActivePage(pages)).Capture(name);
-  screen.Then(Input::Key(KeyCode::Escape));
-  EXPECT_EQ(RunSheet(pages), IDCANCEL);
-  for (const char* name : {"num-param", "alr-num", "hst-num", "integration"}) ExpectGolden(screen, name);
-}
-
-TEST(TerminalSnapshot, BooleanAndStringSheetPages) {
-  VirtualScreen screen(kRows, kCols);
-  TerminalFrontEnd frontEnd(screen);
-  const std::vector<UINT> boolean = {IDD_BOOL_PARAM, IDD_ALR_BOOL, IDD_HST_BOOL};
-  screen.Do(FillActivePage(boolean)).Capture("bool-param");
-  for (const char* name : {"alr-bool", "hst-bool"}) screen.Then(kNextPage).Do(FillActivePage(boolean)).Capture(name);
-  screen.Then(Input::Key(KeyCode::Escape));
-  EXPECT_EQ(RunSheet(boolean), IDCANCEL);
-  const std::vector<UINT> string = {IDD_STR_PARAM, IDD_HST_BOOL};
-  screen.Do(FillActivePage(string)).Capture("str-param").Then(Input::Key(KeyCode::Escape));
-  EXPECT_EQ(RunSheet(string), IDCANCEL);
-  for (const char* name : {"bool-param", "alr-bool", "hst-bool", "str-param"}) ExpectGolden(screen, name);
+  CaptureSheet(screen, {IDD_NUM_PARAM, IDD_ALR_NUM, IDD_HST_NUM, IDD_VELTRIX_INTEGRATION},
+               {"num-param", "alr-num", "hst-num", "integration"});
+  CaptureSheet(screen, {IDD_BOOL_PARAM, IDD_ALR_BOOL, IDD_HST_BOOL}, {"bool-param", "alr-bool", "hst-bool"});
+  CaptureSheet(screen, {IDD_STR_PARAM, IDD_HST_BOOL}, {"str-param"});
+  ExpectGolden(screen, {"num-param", "alr-num", "hst-num", "integration", "bool-param", "alr-bool", "hst-bool",
+                        "str-param"});
 }
 
 // The German templates: longer texts in the same places.
@@ -100,16 +90,12 @@ TEST(TerminalSnapshot, GermanDialogAndPages) {
     TerminalFrontEnd frontEnd(screen);
     screen.Capture("de-general").Then(Input::Key(KeyCode::Escape));
     EXPECT_EQ(RunTagDialog(), IDCANCEL);
-    screen.Capture("de-num-param");
-    for (const char* name : {"de-alr-num", "de-hst-num", "de-integration"}) screen.Then(kNextPage).Capture(name);
-    screen.Then(Input::Key(KeyCode::Escape));
-    EXPECT_EQ(RunSheet({IDD_NUM_PARAM, IDD_ALR_NUM, IDD_HST_NUM, IDD_VELTRIX_INTEGRATION}), IDCANCEL);
+    CaptureSheet(screen, {IDD_NUM_PARAM, IDD_ALR_NUM, IDD_HST_NUM, IDD_VELTRIX_INTEGRATION},
+                 {"de-num-param", "de-alr-num", "de-hst-num", "de-integration"}, false);
   }
   AfxSetResourceHandle(english);
   FreeLibrary(german);
-  for (const char* name : {"de-general", "de-num-param", "de-alr-num", "de-hst-num", "de-integration"}) {
-    ExpectGolden(screen, name);
-  }
+  ExpectGolden(screen, {"de-general", "de-num-param", "de-alr-num", "de-hst-num", "de-integration"});
 }
 
 TEST(TerminalSnapshot, MessageBoxOverTheSheet) {
@@ -126,7 +112,7 @@ TEST(TerminalSnapshot, MessageBoxOverTheSheet) {
       .Then(Input::Key(KeyCode::Escape));
   EXPECT_EQ(RunSheet({IDD_BOOL_PARAM}), IDCANCEL);
   EXPECT_EQ(answer, IDOK);
-  ExpectGolden(screen, "message-box");
+  ExpectGolden(screen, {"message-box"});
 }
 
 TEST(TerminalSnapshot, TooSmallATerminalSaysSoAndRedrawsWhenEnlarged) {
@@ -138,7 +124,7 @@ TEST(TerminalSnapshot, TooSmallATerminalSaysSoAndRedrawsWhenEnlarged) {
       .Do([&screen] { screen.Resize(24, 80); })
       .Then(Input::Key(KeyCode::Escape));
   EXPECT_EQ(RunSheet({IDD_NUM_PARAM, IDD_ALR_NUM}), IDCANCEL);
-  ExpectGolden(screen, "too-small");
+  ExpectGolden(screen, {"too-small"});
   EXPECT_NE(ScreenText(screen.Captured("enlarged")).find("Retentive Parameters"), std::string::npos);
 }
 
