@@ -4,12 +4,6 @@ int CComboBox::AddString(LPCWSTR text) {
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
 }
 
-int CComboBox::InsertString(int nIndex, LPCWSTR text) {
-  return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text)));
-}
-
-void CComboBox::ResetContent() { SendMessage(CB_RESETCONTENT); }
-
 int CComboBox::GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
 
 int CComboBox::GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
@@ -24,10 +18,6 @@ void CComboBox::GetLBText(int nIndex, CString& text) const {
   }
   SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text.GetBuffer(length)));
   text.ReleaseBuffer();
-}
-
-int CComboBox::FindStringExact(int nStartAfter, LPCWSTR text) const {
-  return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(text)));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCWSTR text) {

@@ -14,7 +14,7 @@ std::u16string TextOf(LPARAM text) { return text ? std::u16string(reinterpret_ca
 
 }  // namespace
 
-LRESULT ComboBoxControl::Find(const Window& combo, WPARAM start, LPARAM text, bool exact) {
+LRESULT ComboBoxControl::Find(const Window& combo, WPARAM start, LPARAM text) {
   const auto count = static_cast<int>(combo.items.size());
   if (count == 0) return CB_ERR;
   const std::u16string wanted = TextOf(text);
@@ -23,7 +23,7 @@ LRESULT ComboBoxControl::Find(const Window& combo, WPARAM start, LPARAM text, bo
   for (int k = 0; k < count; ++k) {
     const int index = (first + k) % count;
     const std::u16string& item = combo.items[static_cast<size_t>(index)].text;
-    if (exact ? EqualsIgnoreCase(item, wanted) : StartsWithIgnoreCase(item, wanted)) return index;
+    if (StartsWithIgnoreCase(item, wanted)) return index;
   }
   return CB_ERR;
 }
@@ -68,20 +68,6 @@ LRESULT CALLBACK ComboBoxControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                                       [&text](const ListItem& item) { return FoldCase(item.text) > text; });
       return Insert(c, static_cast<int>(after - c.items.begin()), lParam);
     }
-    case CB_INSERTSTRING:
-      return Insert(c, static_cast<int>(wParam), lParam);
-    case CB_DELETESTRING: {
-      const auto index = static_cast<int>(wParam);
-      if (index < 0 || index >= static_cast<int>(c.items.size())) return CB_ERR;
-      c.items.erase(c.items.begin() + index);
-      if (c.currentItem == index) Select(c, -1);
-      else if (c.currentItem > index) --c.currentItem;
-      return static_cast<LRESULT>(c.items.size());
-    }
-    case CB_RESETCONTENT:
-      c.items.clear();
-      Select(c, -1);
-      return 0;
     case CB_GETCOUNT:
       return static_cast<LRESULT>(c.items.size());
     case CB_GETCURSEL:
@@ -101,10 +87,9 @@ LRESULT CALLBACK ComboBoxControl::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
       return static_cast<LRESULT>(text.size());
     }
     case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT:
-      return Find(c, wParam, lParam, msg == CB_FINDSTRINGEXACT);
+      return Find(c, wParam, lParam);
     case CB_SELECTSTRING: {
-      const LRESULT found = Find(c, wParam, lParam, false);
+      const LRESULT found = Find(c, wParam, lParam);
       return found == CB_ERR ? CB_ERR : Select(c, static_cast<int>(found));
     }
     case CB_SHOWDROPDOWN:

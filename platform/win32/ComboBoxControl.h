@@ -16,7 +16,7 @@ class ComboBoxControl {
   static bool Pick(HWND hwnd, int index);
 
  private:
-  static LRESULT Find(const Window& combo, WPARAM start, LPARAM text, bool exact);
+  static LRESULT Find(const Window& combo, WPARAM start, LPARAM text);
   static LRESULT Select(Window& combo, int index);
   static LRESULT Insert(Window& combo, int index, LPARAM text);
 };
