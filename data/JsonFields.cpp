@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "TextDecoder.h"
 #include "Utf8Conversion.h"
 
 namespace data {
@@ -71,10 +72,8 @@ bool JsonFields::Refuse(const JsonValue* value, const char16_t* key, std::string
   return ReadFailure::Report(key, value == nullptr ? "missing" : expected);
 }
 
-JsonValue JsonFields::Text(const std::u16string& text) {
-  const std::size_t end = std::u16string_view(text).find(u'\0');
-  const std::size_t length = end == std::u16string_view::npos ? text.size() : end;
-  return JsonValue(JsonKey(text.data(), static_cast<rapidjson::SizeType>(length)));
+rapidjson::SizeType JsonFields::UntilNul(const std::u16string& text) {
+  return static_cast<rapidjson::SizeType>(helper::TextDecoder::LengthUntilNul(text.data(), text.size()));
 }
 
 }  // namespace data

@@ -4,6 +4,11 @@
 #include <rapidjson/internal/ieee754.h>
 #include <rapidjson/internal/itoa.h>
 
+#include <string>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace helper {
 
 namespace {
@@ -12,8 +17,56 @@ namespace {
 constexpr char kControlEscapes[32] = {'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'b', 't', 'n', 'u', 'f', 'r', 'u', 'u',
                                       'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u', 'u'};
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+// The most units one unit of a string can become: \u00XX.
+constexpr std::size_t kLongestEscape = 6;
 
 bool NeedsEscape(char16_t c) { return c < 0x20 || c == u'"' || c == u'\\'; }
+
+// Writes the escape of `c` at `out`; returns where it ends.
+char16_t* PutEscape(char16_t c, char16_t* out) {
+  *out++ = u'\\';
+  if (c >= 0x20) {
+    *out++ = c;
+    return out;
+  }
+  *out++ = static_cast<char16_t>(kControlEscapes[c]);
+  if (kControlEscapes[c] == 'u') {
+    *out++ = u'0';
+    *out++ = u'0';
+    *out++ = static_cast<char16_t>(kHexDigits[c >> 4]);
+    *out++ = static_cast<char16_t>(kHexDigits[c & 0xF]);
+  }
+  return out;
+}
+
+#ifdef __SSE2__
+// A bit pair per unit of the eight at `text` that needs escaping.
+int EscapeMask(const char16_t* text) {
+  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
+  // Below 0x20 exactly when subtracting 0x1F (saturating) leaves zero.
+  const __m128i control = _mm_cmpeq_epi16(_mm_subs_epu16(units, _mm_set1_epi16(0x1F)), _mm_setzero_si128());
+  const __m128i quote = _mm_cmpeq_epi16(units, _mm_set1_epi16('"'));
+  const __m128i backslash = _mm_cmpeq_epi16(units, _mm_set1_epi16('\\'));
+  return _mm_movemask_epi8(_mm_or_si128(control, _mm_or_si128(quote, backslash)));
+}
+#endif
+
+// The first unit from `text` on that needs escaping, or `end`.
+const char16_t* PlainUntil(const char16_t* text, const char16_t* end) {
+#ifdef __SSE2__
+  while (end - text >= 8) {
+    const int mask = EscapeMask(text);
+    if (mask != 0) {
+      return text + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
+    }
+    text += 8;
+  }
+#endif
+  while (text != end && !NeedsEscape(*text)) {
+    ++text;
+  }
+  return text;
+}
 
 }  // namespace
 
@@ -30,9 +83,11 @@ void JsonTextWriter::Prefix() {
 }
 
 void JsonTextWriter::PutAscii(const char* text, const char* end) {
+  char16_t* out = output_.Room(static_cast<std::size_t>(end - text));
   for (; text != end; ++text) {
-    output_.Put(static_cast<char16_t>(*text));
+    *out++ = static_cast<char16_t>(*text);
   }
+  output_.Commit(out);
 }
 
 bool JsonTextWriter::Null() {
@@ -95,31 +150,58 @@ bool JsonTextWriter::RawNumber(const Ch* text, SizeType length, bool) {
   return true;
 }
 
-bool JsonTextWriter::String(const Ch* text, SizeType length, bool) {
-  Prefix();
-  output_.Put(u'"');
-  const Ch* run = text;
-  const Ch* const end = text + length;
-  for (const Ch* c = text; c != end; ++c) {
-    if (!NeedsEscape(*c)) {
+void JsonTextWriter::PutShortString(const Ch* text, const Ch* end) {
+  const auto length = static_cast<std::size_t>(end - text);
+  Ch* out = output_.Room(length * kLongestEscape + 2);
+  *out++ = u'"';
+#ifdef __SSE2__
+  // Eight units are copied before they are looked at: the room is there either way.
+  while (end - text >= 8) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_loadu_si128(reinterpret_cast<const __m128i*>(text)));
+    const int mask = EscapeMask(text);
+    if (mask == 0) {
+      text += 8;
+      out += 8;
       continue;
     }
-    output_.Append(run, static_cast<std::size_t>(c - run));
-    run = c + 1;
-    output_.Put(u'\\');
-    if (*c >= 0x20) {
-      output_.Put(*c);
-      continue;
-    }
-    output_.Put(static_cast<char16_t>(kControlEscapes[*c]));
-    if (kControlEscapes[*c] == 'u') {
-      output_.Append(u"00", 2);
-      output_.Put(static_cast<char16_t>(kHexDigits[*c >> 4]));
-      output_.Put(static_cast<char16_t>(kHexDigits[*c & 0xF]));
+    const int plain = __builtin_ctz(static_cast<unsigned>(mask)) / 2;
+    out = PutEscape(text[plain], out + plain);
+    text += plain + 1;
+  }
+#endif
+  for (; text != end; ++text) {
+    if (NeedsEscape(*text)) {
+      out = PutEscape(*text, out);
+    } else {
+      *out++ = *text;
     }
   }
-  output_.Append(run, static_cast<std::size_t>(end - run));
+  *out++ = u'"';
+  output_.Commit(out);
+}
+
+void JsonTextWriter::PutLongString(const Ch* text, const Ch* end) {
   output_.Put(u'"');
+  while (true) {
+    const Ch* const run = PlainUntil(text, end);
+    output_.Append(text, static_cast<std::size_t>(run - text));
+    if (run == end) {
+      break;
+    }
+    Ch* const out = output_.Room(kLongestEscape);
+    output_.Commit(PutEscape(*run, out));
+    text = run + 1;
+  }
+  output_.Put(u'"');
+}
+
+bool JsonTextWriter::String(const Ch* text, SizeType length, bool) {
+  Prefix();
+  if ((static_cast<std::size_t>(length) + 1) * kLongestEscape <= output_.Capacity()) {
+    PutShortString(text, text + length);
+  } else {
+    PutLongString(text, text + length);
+  }
   return true;
 }
 

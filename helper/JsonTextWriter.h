@@ -1,16 +1,15 @@
 #pragma once
 // The compact writer of UTF-16 JSON text: the events of a document (or of a
-// value's Accept) written straight into a string, in the form the JSON
+// value's Accept) written straight into an output block, in the form the JSON
 // library's own writer gives them (its escapes, its shortest round-trip
-// doubles) but without its character-by-character output: the text between
-// two characters that need escaping is copied as one run.
+// doubles) but without its character-by-character output: text is scanned and
+// copied eight units at a time.
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "Json.h"
-#include "Utf16Appender.h"
+#include "Utf16Output.h"
 
 namespace helper {
 
@@ -19,7 +18,7 @@ class JsonTextWriter {
   using Ch = char16_t;
   using SizeType = rapidjson::SizeType;
 
-  explicit JsonTextWriter(Utf16Appender& output) : output_(output) {}
+  explicit JsonTextWriter(Utf16Output& output) : output_(output) {}
 
   bool Null();
   bool Bool(bool b);
@@ -48,8 +47,11 @@ class JsonTextWriter {
   // The comma or colon that comes before the next value or key.
   void Prefix();
   void PutAscii(const char* text, const char* end);
+  // A string that fits the block even if every unit is escaped, written in place.
+  void PutShortString(const Ch* text, const Ch* end);
+  void PutLongString(const Ch* text, const Ch* end);
 
-  Utf16Appender& output_;
+  Utf16Output& output_;
   std::vector<Level> levels_;
 };
 
