@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "TextDecoder.h"
 #include "Utf8Conversion.h"
 
 namespace data {
@@ -70,10 +69,6 @@ std::string JsonFields::Utf8(std::u16string_view text) { return platform::Utf16T
 
 bool JsonFields::Refuse(const JsonValue* value, const char16_t* key, std::string_view expected) {
   return ReadFailure::Report(key, value == nullptr ? "missing" : expected);
-}
-
-rapidjson::SizeType JsonFields::UntilNul(const std::u16string& text) {
-  return static_cast<rapidjson::SizeType>(helper::TextDecoder::LengthUntilNul(text.data(), text.size()));
 }
 
 }  // namespace data

@@ -134,40 +134,40 @@ class JsonFields {
   // their first NUL; enumerations are written through their tables.
   template <typename Writer, std::size_t N>
   static bool Member(Writer& writer, const char16_t (&key)[N], std::int32_t value) {
-    return writer.Key(key, N - 1) && writer.Int(value);
+    return writer.PlainKey(key, N - 1) && writer.Int(value);
   }
   template <typename Writer, std::size_t N>
   static bool Member(Writer& writer, const char16_t (&key)[N], double value) {
-    return writer.Key(key, N - 1) && writer.Double(value);
+    return writer.PlainKey(key, N - 1) && writer.Double(value);
   }
   template <typename Writer, std::size_t N>
   static bool Member(Writer& writer, const char16_t (&key)[N], bool value) {
-    return writer.Key(key, N - 1) && writer.Bool(value);
+    return writer.PlainKey(key, N - 1) && writer.Bool(value);
   }
   template <typename Writer, std::size_t N>
   static bool Member(Writer& writer, const char16_t (&key)[N], const std::u16string& text) {
-    return writer.Key(key, N - 1) && writer.String(text.data(), UntilNul(text));
+    return writer.PlainKey(key, N - 1) && writer.StringUntilNul(text.data(), static_cast<rapidjson::SizeType>(text.size()));
   }
   template <typename Writer, std::size_t N, typename E>
     requires std::is_enum_v<E>
   static bool Member(Writer& writer, const char16_t (&key)[N], E value) {
     const std::u16string_view text = TextOf(value);
-    return writer.Key(key, N - 1) && writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+    return writer.PlainKey(key, N - 1) && writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
   }
   // Left out when there is no record.
   template <typename Writer, std::size_t N, typename Record>
   static bool Member(Writer& writer, const char16_t (&key)[N], const std::shared_ptr<Record>& record) {
-    return !record || (writer.Key(key, N - 1) && Record::Write(*record, writer));
+    return !record || (writer.PlainKey(key, N - 1) && Record::Write(*record, writer));
   }
   // Left out when empty; the records are written in the container's order, absent ones skipped.
   template <typename Writer, std::size_t N, typename Record>
   static bool Member(Writer& writer, const char16_t (&key)[N], const RecordList<Record>& list) {
-    return list.empty() || (writer.Key(key, N - 1) && WriteArray<Record>(writer, list, [](const auto& r) -> auto& { return r; }));
+    return list.empty() || (writer.PlainKey(key, N - 1) && WriteArray<Record>(writer, list, [](const auto& r) -> auto& { return r; }));
   }
   template <typename Writer, std::size_t N, typename Record>
   static bool Member(Writer& writer, const char16_t (&key)[N], const RecordMap<Record>& map) {
     return map.empty() ||
-           (writer.Key(key, N - 1) && WriteArray<Record>(writer, map, [](const auto& entry) -> auto& { return entry.second; }));
+           (writer.PlainKey(key, N - 1) && WriteArray<Record>(writer, map, [](const auto& entry) -> auto& { return entry.second; }));
   }
 
   // A file's root object: "version" and then the map's records under `key`.
@@ -198,8 +198,6 @@ class JsonFields {
     }
     return texts;
   }
-
-  static rapidjson::SizeType UntilNul(const std::u16string& text);
 
   template <typename Record, typename Writer, typename Container, typename RecordOf>
   static bool WriteArray(Writer& writer, const Container& container, RecordOf recordOf) {

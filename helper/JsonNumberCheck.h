@@ -24,7 +24,9 @@ class JsonNumberCheck {
   bool Double(double d) { return std::isfinite(d); }
   bool RawNumber(const Ch*, SizeType, bool) { return true; }
   bool String(const Ch*, SizeType, bool = false) { return true; }
+  bool StringUntilNul(const Ch*, SizeType) { return true; }
   bool Key(const Ch*, SizeType, bool = false) { return true; }
+  bool PlainKey(const Ch*, SizeType) { return true; }
   bool StartObject() { return true; }
   bool EndObject(SizeType = 0) { return true; }
   bool StartArray() { return true; }

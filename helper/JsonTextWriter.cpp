@@ -4,6 +4,7 @@
 #include <rapidjson/internal/ieee754.h>
 #include <rapidjson/internal/itoa.h>
 
+#include <cstring>
 #include <string>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -70,18 +71,6 @@ const char16_t* PlainUntil(const char16_t* text, const char16_t* end) {
 
 }  // namespace
 
-void JsonTextWriter::Prefix() {
-  if (levels_.empty()) {
-    return;
-  }
-  Level& level = levels_.back();
-  if (level.count > 0) {
-    // In an object, keys and values alternate: a value follows its key after a colon.
-    output_.Put(level.inArray || level.count % 2 == 0 ? u',' : u':');
-  }
-  ++level.count;
-}
-
 void JsonTextWriter::PutAscii(const char* text, const char* end) {
   char16_t* out = output_.Room(static_cast<std::size_t>(end - text));
   for (; text != end; ++text) {
@@ -91,66 +80,66 @@ void JsonTextWriter::PutAscii(const char* text, const char* end) {
 }
 
 bool JsonTextWriter::Null() {
-  Prefix();
+  Separate();
   output_.Append(u"null", 4);
+  separate_ = true;
   return true;
 }
 
 bool JsonTextWriter::Bool(bool b) {
-  Prefix();
+  Separate();
   if (b) {
     output_.Append(u"true", 4);
   } else {
     output_.Append(u"false", 5);
   }
+  separate_ = true;
   return true;
 }
 
 bool JsonTextWriter::Int(int i) {
-  Prefix();
   char buffer[11];
-  PutAscii(buffer, rapidjson::internal::i32toa(i, buffer));
-  return true;
+  return RawNumber(buffer, rapidjson::internal::i32toa(i, buffer));
 }
 
 bool JsonTextWriter::Uint(unsigned u) {
-  Prefix();
   char buffer[10];
-  PutAscii(buffer, rapidjson::internal::u32toa(u, buffer));
-  return true;
+  return RawNumber(buffer, rapidjson::internal::u32toa(u, buffer));
 }
 
 bool JsonTextWriter::Int64(std::int64_t i) {
-  Prefix();
   char buffer[21];
-  PutAscii(buffer, rapidjson::internal::i64toa(i, buffer));
-  return true;
+  return RawNumber(buffer, rapidjson::internal::i64toa(i, buffer));
 }
 
 bool JsonTextWriter::Uint64(std::uint64_t u) {
-  Prefix();
   char buffer[20];
-  PutAscii(buffer, rapidjson::internal::u64toa(u, buffer));
-  return true;
+  return RawNumber(buffer, rapidjson::internal::u64toa(u, buffer));
 }
 
 bool JsonTextWriter::Double(double d) {
   if (rapidjson::internal::Double(d).IsNanOrInf()) {
     return false;
   }
-  Prefix();
   char buffer[25];
-  PutAscii(buffer, rapidjson::internal::dtoa(d, buffer));
+  return RawNumber(buffer, rapidjson::internal::dtoa(d, buffer));
+}
+
+bool JsonTextWriter::RawNumber(const char* text, const char* end) {
+  Separate();
+  PutAscii(text, end);
+  separate_ = true;
   return true;
 }
 
 bool JsonTextWriter::RawNumber(const Ch* text, SizeType length, bool) {
-  Prefix();
+  Separate();
   output_.Append(text, length);
+  separate_ = true;
   return true;
 }
 
-void JsonTextWriter::PutShortString(const Ch* text, const Ch* end) {
+void JsonTextWriter::PutShortString(const Ch* text, const Ch* end, bool untilNul) {
   const auto length = static_cast<std::size_t>(end - text);
   Ch* out = output_.Room(length * kLongestEscape + 2);
   *out++ = u'"';
@@ -165,27 +154,34 @@ void JsonTextWriter::PutShortString(const Ch* text, const Ch* end) {
       continue;
     }
     const int plain = __builtin_ctz(static_cast<unsigned>(mask)) / 2;
-    out = PutEscape(text[plain], out + plain);
-    text += plain + 1;
+    out += plain;
+    text += plain;
+    if (*text == 0 && untilNul) {
+      end = text;
+      break;
+    }
+    out = PutEscape(*text++, out);
   }
 #endif
   for (; text != end; ++text) {
-    if (NeedsEscape(*text)) {
-      out = PutEscape(*text, out);
-    } else {
+    if (!NeedsEscape(*text)) {
       *out++ = *text;
+    } else if (*text == 0 && untilNul) {
+      break;
+    } else {
+      out = PutEscape(*text, out);
     }
   }
   *out++ = u'"';
   output_.Commit(out);
 }
 
-void JsonTextWriter::PutLongString(const Ch* text, const Ch* end) {
+void JsonTextWriter::PutLongString(const Ch* text, const Ch* end, bool untilNul) {
   output_.Put(u'"');
   while (true) {
     const Ch* const run = PlainUntil(text, end);
     output_.Append(text, static_cast<std::size_t>(run - text));
-    if (run == end) {
+    if (run == end || (*run == 0 && untilNul)) {
       break;
     }
     Ch* const out = output_.Room(kLongestEscape);
@@ -195,13 +191,33 @@ void JsonTextWriter::PutLongString(const Ch* text, const Ch* end) {
   output_.Put(u'"');
 }
 
-bool JsonTextWriter::String(const Ch* text, SizeType length, bool) {
-  Prefix();
-  if ((static_cast<std::size_t>(length) + 1) * kLongestEscape <= output_.Capacity()) {
-    PutShortString(text, text + length);
+void JsonTextWriter::PutString(const Ch* text, const Ch* end, bool untilNul) {
+  if ((static_cast<std::size_t>(end - text) + 1) * kLongestEscape <= output_.Capacity()) {
+    PutShortString(text, end, untilNul);
   } else {
-    PutLongString(text, text + length);
+    PutLongString(text, end, untilNul);
   }
+}
+
+bool JsonTextWriter::String(const Ch* text, SizeType length, bool) {
+  Separate();
+  PutString(text, text + length, false);
+  separate_ = true;
+  return true;
+}
+
+bool JsonTextWriter::StringUntilNul(const Ch* text, SizeType length) {
+  Separate();
+  PutString(text, text + length, true);
+  separate_ = true;
+  return true;
+}
+
+bool JsonTextWriter::Key(const Ch* text, SizeType length, bool) {
+  Separate();
+  PutString(text, text + length, false);
+  output_.Put(u':');
+  separate_ = false;
   return true;
 }
 
@@ -209,29 +225,45 @@ bool JsonTextWriter::Key(const Ch* text) {
   return Key(text, static_cast<SizeType>(std::char_traits<Ch>::length(text)));
 }
 
+bool JsonTextWriter::PlainKey(const Ch* text, SizeType length) {
+  if (length + 3 > output_.Capacity()) {
+    return Key(text, length);
+  }
+  Separate();
+  Ch* out = output_.Room(length + 3);
+  *out++ = u'"';
+  std::memcpy(out, text, length * sizeof(Ch));
+  out += length;
+  *out++ = u'"';
+  *out++ = u':';
+  output_.Commit(out);
+  separate_ = false;
+  return true;
+}
+
 bool JsonTextWriter::StartObject() {
-  Prefix();
+  Separate();
   output_.Put(u'{');
-  levels_.push_back({false, 0});
+  separate_ = false;
   return true;
 }
 
 bool JsonTextWriter::EndObject(SizeType) {
-  levels_.pop_back();
   output_.Put(u'}');
+  separate_ = true;
   return true;
 }
 
 bool JsonTextWriter::StartArray() {
-  Prefix();
+  Separate();
   output_.Put(u'[');
-  levels_.push_back({true, 0});
+  separate_ = false;
   return true;
 }
 
 bool JsonTextWriter::EndArray(SizeType) {
-  levels_.pop_back();
   output_.Put(u']');
+  separate_ = true;
   return true;
 }
 

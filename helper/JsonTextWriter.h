@@ -6,7 +6,6 @@
 // copied eight units at a time.
 
 #include <cstdint>
-#include <vector>
 
 #include "Json.h"
 #include "Utf16Output.h"
@@ -30,29 +29,36 @@ class JsonTextWriter {
   bool Double(double d);
   bool RawNumber(const Ch* text, SizeType length, bool copy);
   bool String(const Ch* text, SizeType length, bool copy = false);
-  bool Key(const Ch* text, SizeType length, bool copy = false) { return String(text, length, copy); }
+  // A string that ends at its first NUL, if there is one among the `length` units.
+  bool StringUntilNul(const Ch* text, SizeType length);
+  bool Key(const Ch* text, SizeType length, bool copy = false);
   // A key that ends at its NUL.
   bool Key(const Ch* text);
+  // A key of the program's own with nothing in it to escape, copied as it is.
+  bool PlainKey(const Ch* text, SizeType length);
   bool StartObject();
   bool EndObject(SizeType memberCount = 0);
   bool StartArray();
   bool EndArray(SizeType elementCount = 0);
 
  private:
-  struct Level {
-    bool inArray;
-    unsigned count;
-  };
-
-  // The comma or colon that comes before the next value or key.
-  void Prefix();
+  // The comma between two values of an array, or two members of an object.
+  void Separate() {
+    if (separate_) {
+      output_.Put(u',');
+    }
+  }
   void PutAscii(const char* text, const char* end);
+  // A number that the library's conversions have spelt out.
+  bool RawNumber(const char* text, const char* end);
+  void PutString(const Ch* text, const Ch* end, bool untilNul);
   // A string that fits the block even if every unit is escaped, written in place.
-  void PutShortString(const Ch* text, const Ch* end);
-  void PutLongString(const Ch* text, const Ch* end);
+  void PutShortString(const Ch* text, const Ch* end, bool untilNul);
+  void PutLongString(const Ch* text, const Ch* end, bool untilNul);
 
   Utf16Output& output_;
-  std::vector<Level> levels_;
+  // After a value, the next value or key of the same container needs a comma.
+  bool separate_ = false;
 };
 
 }  // namespace helper

@@ -126,17 +126,23 @@ bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::
 }
 
 bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u16string& text) {
-  // No UTF-8 text has more UTF-16 units than bytes: the text is written in place and cut after.
-  text.resize(size);
-  char16_t* const begin = text.data();
-  char16_t* out = begin;
+  // No UTF-8 text has more UTF-16 units than bytes, so one allocation holds it. The units go
+  // through a block, so that the text's memory is written once and never cleared first.
+  text.reserve(size);
+  char16_t block[kBlock];
+  char16_t* out = block;
   std::size_t i = 0;
   // After the first zero byte the rest is only validated: the text ends there,
   // but any malformed byte still makes the whole file Windows-1252.
   bool writing = true;
   while (i < size) {
+    // Room for sixteen units of ASCII, or the two of a surrogate pair.
+    if (out > block + kBlock - 16) {
+      text.append(block, out);
+      out = block;
+    }
     // Runs of ASCII, sixteen bytes at a time.
-    while (i + 16 <= size) {
+    while (i + 16 <= size && out <= block + kBlock - 16) {
       const std::uint64_t low = Load64(data + i);
       const std::uint64_t high = Load64(data + i + 8);
       if (((low | high) & kHighBits) != 0) {
@@ -151,8 +157,8 @@ bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u
       }
       i += 16;
     }
-    if (i >= size) {
-      break;
+    if (i >= size || out > block + kBlock - 16) {
+      continue;
     }
     const unsigned char b = data[i];
     char32_t c;
@@ -204,7 +210,7 @@ bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u
       *out++ = static_cast<char16_t>(c);
     }
   }
-  text.resize(static_cast<std::size_t>(out - begin));
+  text.append(block, out);
   return true;
 }
 
