@@ -98,6 +98,9 @@ Sample MakeSample(std::size_t tags, const std::filesystem::path& folder) {
     std::cerr << "cannot write " << sample.tagsPath << "\n";
     std::exit(1);
   }
+  // What the integration page writes is a database it has read from the files: its records lie
+  // in memory in the files' order, not scattered in the generator's order.
+  sample.database = data::LoadTagsDatabase(sample.tagsPath.u16string(), sample.classesPath.u16string());
   sample.utf16Bytes = ReadBytes(sample.tagsPath);
   data::SerializeTagsDatabase(sample.database, &sample.text, nullptr);
   sample.utf8Bytes = ToUtf8(sample.text);

@@ -86,17 +86,6 @@ bool JsonTextWriter::Null() {
   return true;
 }
 
-bool JsonTextWriter::Bool(bool b) {
-  Separate();
-  if (b) {
-    output_.Append(u"true", 4);
-  } else {
-    output_.Append(u"false", 5);
-  }
-  separate_ = true;
-  return true;
-}
-
 bool JsonTextWriter::Int(int i) {
   char buffer[11];
   return RawNumber(buffer, rapidjson::internal::i32toa(i, buffer));
@@ -223,48 +212,6 @@ bool JsonTextWriter::Key(const Ch* text, SizeType length, bool) {
 
 bool JsonTextWriter::Key(const Ch* text) {
   return Key(text, static_cast<SizeType>(std::char_traits<Ch>::length(text)));
-}
-
-bool JsonTextWriter::PlainKey(const Ch* text, SizeType length) {
-  if (length + 3 > output_.Capacity()) {
-    return Key(text, length);
-  }
-  Separate();
-  Ch* out = output_.Room(length + 3);
-  *out++ = u'"';
-  std::memcpy(out, text, length * sizeof(Ch));
-  out += length;
-  *out++ = u'"';
-  *out++ = u':';
-  output_.Commit(out);
-  separate_ = false;
-  return true;
-}
-
-bool JsonTextWriter::StartObject() {
-  Separate();
-  output_.Put(u'{');
-  separate_ = false;
-  return true;
-}
-
-bool JsonTextWriter::EndObject(SizeType) {
-  output_.Put(u'}');
-  separate_ = true;
-  return true;
-}
-
-bool JsonTextWriter::StartArray() {
-  Separate();
-  output_.Put(u'[');
-  separate_ = false;
-  return true;
-}
-
-bool JsonTextWriter::EndArray(SizeType) {
-  output_.Put(u']');
-  separate_ = true;
-  return true;
 }
 
 }  // namespace helper

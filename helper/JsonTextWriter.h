@@ -6,6 +6,7 @@
 // copied eight units at a time.
 
 #include <cstdint>
+#include <cstring>
 
 #include "Json.h"
 #include "Utf16Output.h"
@@ -20,7 +21,16 @@ class JsonTextWriter {
   explicit JsonTextWriter(Utf16Output& output) : output_(output) {}
 
   bool Null();
-  bool Bool(bool b);
+  bool Bool(bool b) {
+    Separate();
+    if (b) {
+      output_.Append(u"true", 4);
+    } else {
+      output_.Append(u"false", 5);
+    }
+    separate_ = true;
+    return true;
+  }
   bool Int(int i);
   bool Uint(unsigned u);
   bool Int64(std::int64_t i);
@@ -35,11 +45,43 @@ class JsonTextWriter {
   // A key that ends at its NUL.
   bool Key(const Ch* text);
   // A key of the program's own with nothing in it to escape, copied as it is.
-  bool PlainKey(const Ch* text, SizeType length);
-  bool StartObject();
-  bool EndObject(SizeType memberCount = 0);
-  bool StartArray();
-  bool EndArray(SizeType elementCount = 0);
+  bool PlainKey(const Ch* text, SizeType length) {
+    if (length + 3 > output_.Capacity()) {
+      return Key(text, length);
+    }
+    Separate();
+    Ch* out = output_.Room(length + 3);
+    *out++ = u'"';
+    std::memcpy(out, text, length * sizeof(Ch));
+    out += length;
+    *out++ = u'"';
+    *out++ = u':';
+    output_.Commit(out);
+    separate_ = false;
+    return true;
+  }
+  bool StartObject() {
+    Separate();
+    output_.Put(u'{');
+    separate_ = false;
+    return true;
+  }
+  bool EndObject(SizeType = 0) {
+    output_.Put(u'}');
+    separate_ = true;
+    return true;
+  }
+  bool StartArray() {
+    Separate();
+    output_.Put(u'[');
+    separate_ = false;
+    return true;
+  }
+  bool EndArray(SizeType = 0) {
+    output_.Put(u']');
+    separate_ = true;
+    return true;
+  }
 
  private:
   // The comma between two values of an array, or two members of an object.
