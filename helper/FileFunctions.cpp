@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 #include <string_view>
+#include <io.h>
 #include <tchar.h>
 
 #include "DiagnosticLog.h"
@@ -147,14 +148,27 @@ bool FileFunctions::WriteFile(const std::u16string& path, const std::u16string& 
 }
 
 bool FileFunctions::WriteFile(const std::u16string& path, const std::function<bool(Utf16Output&)>& write) {
-  FileHandle file(OpenFile(path, u"wb"));
+  // A file that exists is written over and then cut to its new length: its blocks are used
+  // again instead of being freed and found anew, which costs the system more than the writing.
+  FileHandle file(OpenFile(path, u"r+b"));
+  const bool existed = file != nullptr;
+  if (!existed) {
+    file.reset(OpenFile(path, u"wb"));
+  }
   if (!file) {
     return false;
   }
   static constexpr unsigned char kMark[2] = {0xFF, 0xFE};
   std::fwrite(kMark, 1, sizeof kMark, file.get());
-  FileOutput output(file.get());
-  return write(output);
+  bool written = false;
+  {
+    FileOutput output(file.get());
+    written = write(output);
+  }
+  if (existed && std::fflush(file.get()) == 0) {
+    _chsize(_fileno(file.get()), std::ftell(file.get()));
+  }
+  return written;
 }
 
 }  // namespace helper
