@@ -105,6 +105,10 @@ void RunPage(Project& p, driver::ScriptedUser& user, const std::function<void(dr
   sheet.DoModal();
 }
 
+// A load takes about half a second: with the default half second of runs, one slowed run on the
+// shared machine would decide a ratio alone.
+constexpr double kMinSeconds = 3.0;
+
 void Register(Project& p, driver::ScriptedUser& user) {
   benchmark::RegisterBenchmark("B", [&p](benchmark::State& state) {
     Manually(state, [&](const auto& start, const auto& stop) {
@@ -114,7 +118,7 @@ void Register(Project& p, driver::ScriptedUser& user) {
       stop();
       benchmark::DoNotOptimize(document->HasParseError());
     });
-  })->UseManualTime();
+  })->UseManualTime()->MinTime(kMinSeconds);
   benchmark::RegisterBenchmark("DecodeUtf8", [&p](benchmark::State& state) {
     Manually(state, [&](const auto& start, const auto& stop) {
       std::u16string text;
@@ -123,7 +127,7 @@ void Register(Project& p, driver::ScriptedUser& user) {
       stop();
       benchmark::DoNotOptimize(text.data());
     });
-  })->UseManualTime();
+  })->UseManualTime()->MinTime(kMinSeconds);
   benchmark::RegisterBenchmark("Load", [&p](benchmark::State& state) {
     Manually(state, [&](const auto& start, const auto& stop) {
       start();
@@ -131,7 +135,7 @@ void Register(Project& p, driver::ScriptedUser& user) {
       stop();
       if (!database) state.SkipWithError("load failed");
     });
-  })->UseManualTime();
+  })->UseManualTime()->MinTime(kMinSeconds);
   benchmark::RegisterBenchmark("PageOpen", [&p, &user](benchmark::State& state) {
     Manually(state, [&](const auto& start, const auto& stop) {
       start();
@@ -140,7 +144,7 @@ void Register(Project& p, driver::ScriptedUser& user) {
         d.Cancel();
       });
     });
-  })->UseManualTime();
+  })->UseManualTime()->MinTime(kMinSeconds);
   benchmark::RegisterBenchmark("Save", [&p](benchmark::State& state) {
     const auto database = data::LoadTagsDatabase(p.tagsPath, p.classesPath);
     Manually(state, [&](const auto& start, const auto& stop) {
@@ -148,7 +152,7 @@ void Register(Project& p, driver::ScriptedUser& user) {
       if (!data::SaveTagsDatabase(database, p.tagsPath, p.classesPath)) state.SkipWithError("save failed");
       stop();
     });
-  })->UseManualTime();
+  })->UseManualTime()->MinTime(kMinSeconds);
   benchmark::RegisterBenchmark("PageOk", [&p, &user](benchmark::State& state) {
     Manually(state, [&](const auto& start, const auto& stop) {
       RunPage(p, user, [&](driver::Driver& d) {
@@ -157,7 +161,7 @@ void Register(Project& p, driver::ScriptedUser& user) {
         stop();
       });
     });
-  })->UseManualTime();
+  })->UseManualTime()->MinTime(kMinSeconds);
 }
 
 class RecordingReporter : public benchmark::ConsoleReporter {
