@@ -13,8 +13,10 @@ bool AlarmData::Read(const JsonValue& json, AlarmData& record) {
 template <typename Writer>
 bool AlarmData::Write(const AlarmData& record, Writer& writer) {
   using F = JsonFields;
-  return writer.StartObject() && F::Member(writer, u"type", record.type) && F::Member(writer, u"group", record.group) && F::Member(writer, u"priority", record.priority) && F::Member(writer, u"message", record.message) && F::Member(writer, u"selection", record.selection) && F::Member(writer, u"limit", record.limit) && F::Member(writer, u"member", record.member) &&
-         writer.EndObject();
+  return writer.StartObject() && F::Member(writer, u"type", record.type) && F::Member(writer, u"group", record.group) &&
+         F::Member(writer, u"priority", record.priority) && F::Member(writer, u"message", record.message) &&
+         F::Member(writer, u"selection", record.selection) && F::Member(writer, u"limit", record.limit) &&
+         F::Member(writer, u"member", record.member) && writer.EndObject();
 }
 
 template bool AlarmData::Write(const AlarmData&, helper::JsonTextWriter&);

@@ -10,7 +10,8 @@ bool ClassMemberData::Read(const JsonValue& json, ClassMemberData& record) {
 template <typename Writer>
 bool ClassMemberData::Write(const ClassMemberData& record, Writer& writer) {
   using F = JsonFields;
-  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) && F::Member(writer, u"type", record.type) && F::Member(writer, u"description", record.description) &&
+  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) &&
+         F::Member(writer, u"type", record.type) && F::Member(writer, u"description", record.description) &&
          writer.EndObject();
 }
 

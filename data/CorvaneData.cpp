@@ -11,7 +11,8 @@ bool CorvaneData::Read(const JsonValue& json, CorvaneData& record) {
 template <typename Writer>
 bool CorvaneData::Write(const CorvaneData& record, Writer& writer) {
   using F = JsonFields;
-  return writer.StartObject() && F::Member(writer, u"value", record.value) && F::Member(writer, u"alarm", record.alarm) && F::Member(writer, u"historian", record.historian) &&
+  return writer.StartObject() && F::Member(writer, u"value", record.value) &&
+         F::Member(writer, u"alarm", record.alarm) && F::Member(writer, u"historian", record.historian) &&
          writer.EndObject();
 }
 

@@ -17,8 +17,16 @@ bool HistorianData::Read(const JsonValue& json, HistorianData& record) {
 template <typename Writer>
 bool HistorianData::Write(const HistorianData& record, Writer& writer) {
   using F = JsonFields;
-  return writer.StartObject() && F::Member(writer, u"enable", record.enable) && F::Member(writer, u"trendScaleMax", record.trendScaleMax) && F::Member(writer, u"trendScaleMin", record.trendScaleMin) && F::Member(writer, u"interpolationType", record.interpolationType) && F::Member(writer, u"description", record.description) && F::Member(writer, u"forcedStoragePeriod", record.forcedStoragePeriod) && F::Member(writer, u"rolloverValue", record.rolloverValue) && F::Member(writer, u"sampleCount", record.sampleCount) && F::Member(writer, u"swingingDoor", record.swingingDoor) && F::Member(writer, u"deadbandRate", record.deadbandRate) &&
-         writer.EndObject();
+  return writer.StartObject() && F::Member(writer, u"enable", record.enable) &&
+         F::Member(writer, u"trendScaleMax", record.trendScaleMax) &&
+         F::Member(writer, u"trendScaleMin", record.trendScaleMin) &&
+         F::Member(writer, u"interpolationType", record.interpolationType) &&
+         F::Member(writer, u"description", record.description) &&
+         F::Member(writer, u"forcedStoragePeriod", record.forcedStoragePeriod) &&
+         F::Member(writer, u"rolloverValue", record.rolloverValue) &&
+         F::Member(writer, u"sampleCount", record.sampleCount) &&
+         F::Member(writer, u"swingingDoor", record.swingingDoor) &&
+         F::Member(writer, u"deadbandRate", record.deadbandRate) && writer.EndObject();
 }
 
 template bool HistorianData::Write(const HistorianData&, helper::JsonTextWriter&);

@@ -11,8 +11,9 @@ bool HistoryData::Read(const JsonValue& json, HistoryData& record) {
 template <typename Writer>
 bool HistoryData::Write(const HistoryData& record, Writer& writer) {
   using F = JsonFields;
-  return writer.StartObject() && F::Member(writer, u"version", record.version) && F::Member(writer, u"enable", record.enable) && F::Member(writer, u"group", record.group) && F::Member(writer, u"deadBand", record.deadBand) &&
-         writer.EndObject();
+  return writer.StartObject() && F::Member(writer, u"version", record.version) &&
+         F::Member(writer, u"enable", record.enable) && F::Member(writer, u"group", record.group) &&
+         F::Member(writer, u"deadBand", record.deadBand) && writer.EndObject();
 }
 
 template bool HistoryData::Write(const HistoryData&, helper::JsonTextWriter&);

@@ -146,7 +146,8 @@ class JsonFields {
   }
   template <typename Writer, std::size_t N>
   static bool Member(Writer& writer, const char16_t (&key)[N], const std::u16string& text) {
-    return writer.PlainKey(key, N - 1) && writer.StringUntilNul(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+    return writer.PlainKey(key, N - 1) &&
+           writer.StringUntilNul(text.data(), static_cast<rapidjson::SizeType>(text.size()));
   }
   template <typename Writer, std::size_t N, typename E>
     requires std::is_enum_v<E>
@@ -162,12 +163,14 @@ class JsonFields {
   // Left out when empty; the records are written in the container's order, absent ones skipped.
   template <typename Writer, std::size_t N, typename Record>
   static bool Member(Writer& writer, const char16_t (&key)[N], const RecordList<Record>& list) {
-    return list.empty() || (writer.PlainKey(key, N - 1) && WriteArray<Record>(writer, list, [](const auto& r) -> auto& { return r; }));
+    return list.empty() ||
+           (writer.PlainKey(key, N - 1) && WriteArray<Record>(writer, list, [](const auto& r) -> auto& { return r; }));
   }
   template <typename Writer, std::size_t N, typename Record>
   static bool Member(Writer& writer, const char16_t (&key)[N], const RecordMap<Record>& map) {
     return map.empty() ||
-           (writer.PlainKey(key, N - 1) && WriteArray<Record>(writer, map, [](const auto& entry) -> auto& { return entry.second; }));
+           (writer.PlainKey(key, N - 1) &&
+            WriteArray<Record>(writer, map, [](const auto& entry) -> auto& { return entry.second; }));
   }
 
   // A file's root object: "version" and then the map's records under `key`.

@@ -10,8 +10,8 @@ bool TagClassMemberData::Read(const JsonValue& json, TagClassMemberData& record)
 template <typename Writer>
 bool TagClassMemberData::Write(const TagClassMemberData& record, Writer& writer) {
   using F = JsonFields;
-  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) && F::Member(writer, u"corvane", record.corvane) &&
-         writer.EndObject();
+  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) &&
+         F::Member(writer, u"corvane", record.corvane) && writer.EndObject();
 }
 
 template bool TagClassMemberData::Write(const TagClassMemberData&, helper::JsonTextWriter&);

@@ -79,7 +79,8 @@ class FileOutput final : public Utf16Output {
 
  private:
   static constexpr std::size_t kBlock = 128 * 1024;
-  FileOutput(FILE* file, std::unique_ptr<Ch[]> block) : Utf16Output(block.get(), kBlock), file_(file), block_(std::move(block)) {}
+  FileOutput(FILE* file, std::unique_ptr<Ch[]> block)
+      : Utf16Output(block.get(), kBlock), file_(file), block_(std::move(block)) {}
   FILE* file_;
   std::unique_ptr<Ch[]> block_;
 };
