@@ -10,19 +10,16 @@ bool AlarmData::Read(const JsonValue& json, AlarmData& record) {
          F::Read(json, u"type", record.type);
 }
 
-bool AlarmData::Write(const std::shared_ptr<AlarmData>& record, JsonValue& json, JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"type", JsonFields::Text(record->type), allocator);
-  json.AddMember(u"group", record->group, allocator);
-  json.AddMember(u"priority", record->priority, allocator);
-  json.AddMember(u"message", JsonFields::Text(record->message), allocator);
-  json.AddMember(u"selection", JsonFields::Text(record->selection), allocator);
-  json.AddMember(u"limit", record->limit, allocator);
-  json.AddMember(u"member", JsonFields::Text(record->member), allocator);
-  return true;
+template <typename Writer>
+bool AlarmData::Write(const AlarmData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"type", record.type) && F::Member(writer, u"group", record.group) &&
+         F::Member(writer, u"priority", record.priority) && F::Member(writer, u"message", record.message) &&
+         F::Member(writer, u"selection", record.selection) && F::Member(writer, u"limit", record.limit) &&
+         F::Member(writer, u"member", record.member) && writer.EndObject();
 }
+
+template bool AlarmData::Write(const AlarmData&, helper::JsonTextWriter&);
+template bool AlarmData::Write(const AlarmData&, helper::JsonNumberCheck&);
 
 }  // namespace data

@@ -20,8 +20,9 @@ struct AlarmData {
   std::u16string member;
 
   static bool Read(const JsonValue& json, AlarmData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<AlarmData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const AlarmData& record, Writer& writer);
 };
 
 }  // namespace data

@@ -7,17 +7,15 @@ bool ClassMemberData::Read(const JsonValue& json, ClassMemberData& record) {
          JsonFields::Read(json, u"description", record.description) && JsonFields::Read(json, u"type", record.type);
 }
 
-bool ClassMemberData::Write(const std::shared_ptr<ClassMemberData>& record, JsonValue& json,
-                            JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"id", record->id, allocator);
-  json.AddMember(u"name", JsonFields::Text(record->name), allocator);
-  json.AddMember(u"type", JsonFields::Text(record->type), allocator);
-  json.AddMember(u"description", JsonFields::Text(record->description), allocator);
-  return true;
+template <typename Writer>
+bool ClassMemberData::Write(const ClassMemberData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) &&
+         F::Member(writer, u"type", record.type) && F::Member(writer, u"description", record.description) &&
+         writer.EndObject();
 }
+
+template bool ClassMemberData::Write(const ClassMemberData&, helper::JsonTextWriter&);
+template bool ClassMemberData::Write(const ClassMemberData&, helper::JsonNumberCheck&);
 
 }  // namespace data

@@ -17,8 +17,9 @@ struct ClassMemberData {
   std::u16string description;
 
   static bool Read(const JsonValue& json, ClassMemberData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<ClassMemberData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const ClassMemberData& record, Writer& writer);
 };
 
 }  // namespace data

@@ -22,16 +22,12 @@ struct ClassRecord {
            JsonFields::ReadMap(json, u"members", record.members, JsonFields::Duplicates::LastWins);
   }
 
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<ClassRecord>& record, JsonValue& json, JsonAllocator& allocator) {
-    if (!record) {
-      return false;
-    }
-    json.SetObject();
-    json.AddMember(u"id", record->id, allocator);
-    json.AddMember(u"name", JsonFields::Text(record->name), allocator);
-    JsonFields::AddMap(json, u"members", record->members, allocator);
-    return true;
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const ClassRecord& record, Writer& writer) {
+    return writer.StartObject() && JsonFields::Member(writer, u"id", record.id) &&
+           JsonFields::Member(writer, u"name", record.name) && JsonFields::Member(writer, u"members", record.members) &&
+           writer.EndObject();
   }
 };
 

@@ -8,15 +8,15 @@ bool CorvaneData::Read(const JsonValue& json, CorvaneData& record) {
          JsonFields::ReadOptional(json, u"historian", record.historian);
 }
 
-bool CorvaneData::Write(const std::shared_ptr<CorvaneData>& record, JsonValue& json, JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"value", record->value, allocator);
-  json.AddMember(u"alarm", record->alarm, allocator);
-  JsonFields::AddOptional(json, u"historian", record->historian, allocator);
-  return true;
+template <typename Writer>
+bool CorvaneData::Write(const CorvaneData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"value", record.value) &&
+         F::Member(writer, u"alarm", record.alarm) && F::Member(writer, u"historian", record.historian) &&
+         writer.EndObject();
 }
+
+template bool CorvaneData::Write(const CorvaneData&, helper::JsonTextWriter&);
+template bool CorvaneData::Write(const CorvaneData&, helper::JsonNumberCheck&);
 
 }  // namespace data

@@ -15,8 +15,9 @@ struct CorvaneData {
   std::shared_ptr<HistorianData> historian;
 
   static bool Read(const JsonValue& json, CorvaneData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<CorvaneData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const CorvaneData& record, Writer& writer);
 };
 
 }  // namespace data

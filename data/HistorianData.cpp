@@ -14,22 +14,22 @@ bool HistorianData::Read(const JsonValue& json, HistorianData& record) {
          F::Read(json, u"interpolationType", record.interpolationType);
 }
 
-bool HistorianData::Write(const std::shared_ptr<HistorianData>& record, JsonValue& json, JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"enable", record->enable, allocator);
-  json.AddMember(u"trendScaleMax", record->trendScaleMax, allocator);
-  json.AddMember(u"trendScaleMin", record->trendScaleMin, allocator);
-  json.AddMember(u"interpolationType", JsonFields::Text(record->interpolationType), allocator);
-  json.AddMember(u"description", JsonFields::Text(record->description), allocator);
-  json.AddMember(u"forcedStoragePeriod", record->forcedStoragePeriod, allocator);
-  json.AddMember(u"rolloverValue", record->rolloverValue, allocator);
-  json.AddMember(u"sampleCount", record->sampleCount, allocator);
-  json.AddMember(u"swingingDoor", record->swingingDoor, allocator);
-  json.AddMember(u"deadbandRate", record->deadbandRate, allocator);
-  return true;
+template <typename Writer>
+bool HistorianData::Write(const HistorianData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"enable", record.enable) &&
+         F::Member(writer, u"trendScaleMax", record.trendScaleMax) &&
+         F::Member(writer, u"trendScaleMin", record.trendScaleMin) &&
+         F::Member(writer, u"interpolationType", record.interpolationType) &&
+         F::Member(writer, u"description", record.description) &&
+         F::Member(writer, u"forcedStoragePeriod", record.forcedStoragePeriod) &&
+         F::Member(writer, u"rolloverValue", record.rolloverValue) &&
+         F::Member(writer, u"sampleCount", record.sampleCount) &&
+         F::Member(writer, u"swingingDoor", record.swingingDoor) &&
+         F::Member(writer, u"deadbandRate", record.deadbandRate) && writer.EndObject();
 }
+
+template bool HistorianData::Write(const HistorianData&, helper::JsonTextWriter&);
+template bool HistorianData::Write(const HistorianData&, helper::JsonNumberCheck&);
 
 }  // namespace data

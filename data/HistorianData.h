@@ -23,8 +23,9 @@ struct HistorianData {
   double deadbandRate = 0.0;
 
   static bool Read(const JsonValue& json, HistorianData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<HistorianData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const HistorianData& record, Writer& writer);
 };
 
 }  // namespace data

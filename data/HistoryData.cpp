@@ -8,16 +8,15 @@ bool HistoryData::Read(const JsonValue& json, HistoryData& record) {
          JsonFields::Read(json, u"deadBand", record.deadBand);
 }
 
-bool HistoryData::Write(const std::shared_ptr<HistoryData>& record, JsonValue& json, JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"version", record->version, allocator);
-  json.AddMember(u"enable", record->enable, allocator);
-  json.AddMember(u"group", record->group, allocator);
-  json.AddMember(u"deadBand", record->deadBand, allocator);
-  return true;
+template <typename Writer>
+bool HistoryData::Write(const HistoryData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"version", record.version) &&
+         F::Member(writer, u"enable", record.enable) && F::Member(writer, u"group", record.group) &&
+         F::Member(writer, u"deadBand", record.deadBand) && writer.EndObject();
 }
+
+template bool HistoryData::Write(const HistoryData&, helper::JsonTextWriter&);
+template bool HistoryData::Write(const HistoryData&, helper::JsonNumberCheck&);
 
 }  // namespace data

@@ -15,8 +15,9 @@ struct HistoryData {
   double deadBand = 0.0;
 
   static bool Read(const JsonValue& json, HistoryData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<HistoryData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const HistoryData& record, Writer& writer);
 };
 
 }  // namespace data

@@ -71,10 +71,4 @@ bool JsonFields::Refuse(const JsonValue* value, const char16_t* key, std::string
   return ReadFailure::Report(key, value == nullptr ? "missing" : expected);
 }
 
-JsonValue JsonFields::Text(const std::u16string& text) {
-  const std::size_t end = std::u16string_view(text).find(u'\0');
-  const std::size_t length = end == std::u16string_view::npos ? text.size() : end;
-  return JsonValue(JsonKey(text.data(), static_cast<rapidjson::SizeType>(length)));
-}
-
 }  // namespace data

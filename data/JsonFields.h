@@ -14,6 +14,7 @@
 
 #include "EnumText.h"
 #include "Json.h"
+#include "JsonNumberCheck.h"
 #include "JsonWriter.h"
 #include "ReadFailure.h"
 
@@ -21,7 +22,6 @@ namespace data {
 
 using helper::JsonAllocator;
 using helper::JsonValue;
-using JsonKey = JsonValue::StringRefType;
 using helper::JsonWriter;
 
 template <typename Record>
@@ -130,54 +130,55 @@ class JsonFields {
     return true;
   }
 
-  // The value refers to the text up to its first NUL without copying it: the
-  // text must outlive the value.
-  static JsonValue Text(const std::u16string& text);
-  template <typename E>
+  // One member of an object being written: the key and its value. Texts end at
+  // their first NUL; enumerations are written through their tables.
+  template <typename Writer, std::size_t N>
+  static bool Member(Writer& writer, const char16_t (&key)[N], std::int32_t value) {
+    return writer.PlainKey(key, N - 1) && writer.Int(value);
+  }
+  template <typename Writer, std::size_t N>
+  static bool Member(Writer& writer, const char16_t (&key)[N], double value) {
+    return writer.PlainKey(key, N - 1) && writer.Double(value);
+  }
+  template <typename Writer, std::size_t N>
+  static bool Member(Writer& writer, const char16_t (&key)[N], bool value) {
+    return writer.PlainKey(key, N - 1) && writer.Bool(value);
+  }
+  template <typename Writer, std::size_t N>
+  static bool Member(Writer& writer, const char16_t (&key)[N], const std::u16string& text) {
+    return writer.PlainKey(key, N - 1) &&
+           writer.StringUntilNul(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  }
+  template <typename Writer, std::size_t N, typename E>
     requires std::is_enum_v<E>
-  static JsonValue Text(E value) {
+  static bool Member(Writer& writer, const char16_t (&key)[N], E value) {
     const std::u16string_view text = TextOf(value);
-    return JsonValue(JsonKey(text.data(), static_cast<rapidjson::SizeType>(text.size())));
+    return writer.PlainKey(key, N - 1) && writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  }
+  // Left out when there is no record.
+  template <typename Writer, std::size_t N, typename Record>
+  static bool Member(Writer& writer, const char16_t (&key)[N], const std::shared_ptr<Record>& record) {
+    return !record || (writer.PlainKey(key, N - 1) && Record::Write(*record, writer));
+  }
+  // Left out when empty; the records are written in the container's order, absent ones skipped.
+  template <typename Writer, std::size_t N, typename Record>
+  static bool Member(Writer& writer, const char16_t (&key)[N], const RecordList<Record>& list) {
+    return list.empty() ||
+           (writer.PlainKey(key, N - 1) && WriteArray<Record>(writer, list, [](const auto& r) -> auto& { return r; }));
+  }
+  template <typename Writer, std::size_t N, typename Record>
+  static bool Member(Writer& writer, const char16_t (&key)[N], const RecordMap<Record>& map) {
+    return map.empty() ||
+           (writer.PlainKey(key, N - 1) &&
+            WriteArray<Record>(writer, map, [](const auto& entry) -> auto& { return entry.second; }));
   }
 
-  template <typename Record>
-  static void AddOptional(JsonValue& object, JsonKey key, const std::shared_ptr<Record>& record,
-                          JsonAllocator& allocator) {
-    JsonValue value;
-    if (Record::Write(record, value, allocator)) {
-      object.AddMember(key, value, allocator);
-    }
-  }
-
-  // Left out when empty.
-  template <typename Record>
-  static void AddList(JsonValue& object, JsonKey key, const RecordList<Record>& list, JsonAllocator& allocator) {
-    AddArray<Record>(object, key, list, list.size(), [](const auto& record) -> auto& { return record; }, allocator);
-  }
-  template <typename Record>
-  static void AddMap(JsonValue& object, JsonKey key, const RecordMap<Record>& map, JsonAllocator& allocator) {
-    AddArray<Record>(object, key, map, map.size(), [](const auto& entry) -> auto& { return entry.second; }, allocator);
-  }
-
-  // A file's root object, "version" and then the map's records under `key`
-  // (left out when empty), written one record at a time.
-  template <typename Record>
-  static bool WriteRoot(std::int32_t version, const char16_t* key, const RecordMap<Record>& map, JsonWriter& writer) {
-    constexpr std::size_t kScratch = 64 * 1024;
-    const auto scratch = std::make_unique_for_overwrite<char[]>(kScratch);
-    JsonAllocator allocator(scratch.get(), kScratch);
-    bool written = writer.StartObject() && writer.Key(u"version") && writer.Int(version);
-    if (written && !map.empty()) {
-      written = writer.Key(key) && writer.StartArray();
-      for (auto entry = map.begin(); written && entry != map.end(); ++entry) {
-        JsonValue value;
-        // A double that JSON cannot hold (infinity, NaN) fails the writing.
-        written = !Record::Write(entry->second, value, allocator) || value.Accept(writer);
-        allocator.Clear();
-      }
-      written = written && writer.EndArray();
-    }
-    return written && writer.EndObject();
+  // A file's root object: "version" and then the map's records under `key`.
+  // False when a value cannot be written (a double that JSON cannot hold).
+  template <typename Writer, std::size_t N, typename Record>
+  static bool WriteRoot(Writer& writer, std::int32_t version, const char16_t (&key)[N], const RecordMap<Record>& map) {
+    return writer.StartObject() && Member(writer, u"version", version) && Member(writer, key, map) &&
+           writer.EndObject();
   }
 
  private:
@@ -201,21 +202,18 @@ class JsonFields {
     return texts;
   }
 
-  template <typename Record, typename Container, typename RecordOf>
-  static void AddArray(JsonValue& object, JsonKey key, const Container& container, std::size_t size,
-                       RecordOf recordOf, JsonAllocator& allocator) {
-    if (size == 0) {
-      return;
+  template <typename Record, typename Writer, typename Container, typename RecordOf>
+  static bool WriteArray(Writer& writer, const Container& container, RecordOf recordOf) {
+    if (!writer.StartArray()) {
+      return false;
     }
-    JsonValue array(rapidjson::kArrayType);
-    array.Reserve(static_cast<rapidjson::SizeType>(size), allocator);
     for (const auto& item : container) {
-      JsonValue value;
-      if (Record::Write(recordOf(item), value, allocator)) {
-        array.PushBack(value, allocator);
+      const std::shared_ptr<Record>& record = recordOf(item);
+      if (record && !Record::Write(*record, writer)) {
+        return false;
       }
     }
-    object.AddMember(key, array, allocator);
+    return writer.EndArray();
   }
 };
 

@@ -7,16 +7,14 @@ bool TagClassMemberData::Read(const JsonValue& json, TagClassMemberData& record)
          JsonFields::ReadOptional(json, u"corvane", record.corvane);
 }
 
-bool TagClassMemberData::Write(const std::shared_ptr<TagClassMemberData>& record, JsonValue& json,
-                               JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"id", record->id, allocator);
-  json.AddMember(u"name", JsonFields::Text(record->name), allocator);
-  JsonFields::AddOptional(json, u"corvane", record->corvane, allocator);
-  return true;
+template <typename Writer>
+bool TagClassMemberData::Write(const TagClassMemberData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) &&
+         F::Member(writer, u"corvane", record.corvane) && writer.EndObject();
 }
+
+template bool TagClassMemberData::Write(const TagClassMemberData&, helper::JsonTextWriter&);
+template bool TagClassMemberData::Write(const TagClassMemberData&, helper::JsonNumberCheck&);
 
 }  // namespace data

@@ -16,8 +16,9 @@ struct TagClassMemberData {
   std::shared_ptr<CorvaneData> corvane;
 
   static bool Read(const JsonValue& json, TagClassMemberData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<TagClassMemberData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const TagClassMemberData& record, Writer& writer);
 };
 
 }  // namespace data

@@ -20,24 +20,19 @@ bool TagData::Read(const JsonValue& json, TagData& record) {
          F::ReadList(json, u"alarms", record.alarms) && F::ReadList(json, u"histories", record.histories);
 }
 
-bool TagData::Write(const std::shared_ptr<TagData>& record, JsonValue& json, JsonAllocator& allocator) {
-  if (!record) {
-    return false;
-  }
-  json.SetObject();
-  json.AddMember(u"id", record->id, allocator);
-  json.AddMember(u"name", JsonFields::Text(record->name), allocator);
-  json.AddMember(u"size", record->size, allocator);
-  json.AddMember(u"type", JsonFields::Text(record->type), allocator);
-  json.AddMember(u"description", JsonFields::Text(record->description), allocator);
-  json.AddMember(u"scope", JsonFields::Text(record->scope), allocator);
-  json.AddMember(u"external_availability", JsonFields::Text(record->externalAvailability), allocator);
-  json.AddMember(u"isPointer", record->isPointer, allocator);
-  JsonFields::AddOptional(json, u"class", record->tagClass, allocator);
-  JsonFields::AddOptional(json, u"corvane", record->corvane, allocator);
-  JsonFields::AddList(json, u"alarms", record->alarms, allocator);
-  JsonFields::AddList(json, u"histories", record->histories, allocator);
-  return true;
+template <typename Writer>
+bool TagData::Write(const TagData& record, Writer& writer) {
+  using F = JsonFields;
+  return writer.StartObject() && F::Member(writer, u"id", record.id) && F::Member(writer, u"name", record.name) &&
+         F::Member(writer, u"size", record.size) && F::Member(writer, u"type", record.type) &&
+         F::Member(writer, u"description", record.description) && F::Member(writer, u"scope", record.scope) &&
+         F::Member(writer, u"external_availability", record.externalAvailability) &&
+         F::Member(writer, u"isPointer", record.isPointer) && F::Member(writer, u"class", record.tagClass) &&
+         F::Member(writer, u"corvane", record.corvane) && F::Member(writer, u"alarms", record.alarms) &&
+         F::Member(writer, u"histories", record.histories) && writer.EndObject();
 }
+
+template bool TagData::Write(const TagData&, helper::JsonTextWriter&);
+template bool TagData::Write(const TagData&, helper::JsonNumberCheck&);
 
 }  // namespace data

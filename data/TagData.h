@@ -34,8 +34,9 @@ struct TagData {
   ExternalAvailability externalAvailability = ExternalAvailability::Disabled;
 
   static bool Read(const JsonValue& json, TagData& record);
-  // False, writing nothing, when there is no record.
-  static bool Write(const std::shared_ptr<TagData>& record, JsonValue& json, JsonAllocator& allocator);
+  // One object; false when a value cannot be written.
+  template <typename Writer>
+  static bool Write(const TagData& record, Writer& writer);
 };
 
 }  // namespace data

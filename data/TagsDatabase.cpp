@@ -77,24 +77,36 @@ bool ReadClassesText(std::u16string& text, TagsDatabaseData& database) {
   return TagsDatabaseData::ReadClasses(document, database);
 }
 
-// A save nearly always replaces a file of about the size it writes: the text gets that room at
-// once instead of growing to it (which copies it over and over).
-void ReserveAsMuchAs(const std::u16string& path, std::u16string& text) {
-  const long bytes = helper::FileFunctions::FileSize(path);
-  if (bytes > 0) {
-    const auto units = static_cast<std::size_t>(bytes) / 2;
-    text.reserve(units + units / 16);
-  }
-}
+// The writing of one file's root, whatever the writer.
+struct RootWriter {
+  bool (*text)(const TagsDatabaseData&, helper::JsonTextWriter&);
+  bool (*check)(const TagsDatabaseData&, helper::JsonNumberCheck&);
+};
+constexpr RootWriter kTagsRoot{&TagsDatabaseData::WriteTags, &TagsDatabaseData::WriteTags};
+constexpr RootWriter kClassesRoot{&TagsDatabaseData::WriteClasses, &TagsDatabaseData::WriteClasses};
 
-bool Serialize(const std::shared_ptr<TagsDatabaseData>& database, std::u16string& text,
-               bool (*write)(const std::shared_ptr<TagsDatabaseData>&, helper::JsonWriter&)) {
+bool Serialize(const TagsDatabaseData& database, std::u16string& text, const RootWriter& root) {
   text.clear();
   helper::Utf16Appender output(text);
   helper::JsonWriter writer(output);
-  const bool written = write(database, writer);
+  const bool written = root.text(database, writer);
   output.Flush();
   return written;
+}
+
+// A file is cut only for a text that can be written whole, so every number is
+// looked at before it is opened.
+bool Writable(const TagsDatabaseData& database, const std::optional<std::u16string>& path, const RootWriter& root) {
+  helper::JsonNumberCheck check;
+  return !Given(path) || root.check(database, check);
+}
+
+bool WriteGivenFile(const TagsDatabaseData& database, const std::optional<std::u16string>& path,
+                    const RootWriter& root) {
+  return !Given(path) || helper::FileFunctions::WriteFile(*path, [&](helper::Utf16Output& output) {
+           helper::JsonWriter writer(output);
+           return root.text(database, writer);
+         });
 }
 
 // Each text's faults are told under its file's name; the first one ends the reading.
@@ -182,28 +194,19 @@ bool SerializeTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, st
   if (!database || (tagsText == nullptr && classesText == nullptr)) {
     return false;
   }
-  return (tagsText == nullptr || Serialize(database, *tagsText, &TagsDatabaseData::WriteTags)) &&
-         (classesText == nullptr || Serialize(database, *classesText, &TagsDatabaseData::WriteClasses));
+  return (tagsText == nullptr || Serialize(*database, *tagsText, kTagsRoot)) &&
+         (classesText == nullptr || Serialize(*database, *classesText, kClassesRoot));
 }
 
 bool SaveTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, const std::optional<std::u16string>& tagsPath,
                       const std::optional<std::u16string>& classesPath) {
-  if (!database || (!tagsPath && !classesPath)) {
+  if (!database || (!Given(tagsPath) && !Given(classesPath))) {
     return false;
   }
-  std::u16string tagsText;
-  std::u16string classesText;
-  if (Given(tagsPath)) {
-    ReserveAsMuchAs(*tagsPath, tagsText);
-  }
-  if (!SerializeTagsDatabase(database, Given(tagsPath) ? &tagsText : nullptr,
-                             Given(classesPath) ? &classesText : nullptr)) {
-    return false;
-  }
-  if (Given(tagsPath) && !helper::FileFunctions::WriteFile(*tagsPath, tagsText)) {
-    return false;
-  }
-  return !Given(classesPath) || helper::FileFunctions::WriteFile(*classesPath, classesText);
+  // Both texts must be writable before either file is touched; the classes
+  // file is left alone when the tags file cannot be written.
+  return Writable(*database, tagsPath, kTagsRoot) && Writable(*database, classesPath, kClassesRoot) &&
+         WriteGivenFile(*database, tagsPath, kTagsRoot) && WriteGivenFile(*database, classesPath, kClassesRoot);
 }
 
 }  // namespace data

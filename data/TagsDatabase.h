@@ -41,8 +41,10 @@ std::shared_ptr<TagsDatabaseData> ParseTagsDatabase(std::optional<std::u16string
 bool SerializeTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, std::u16string* tagsText,
                            std::u16string* classesText);
 
-// Replaces each file given (a path that is absent or empty is skipped). When the
-// tags file cannot be written the classes file is left alone.
+// Replaces each file given (a path that is absent or empty is skipped), written a
+// block at a time. A number that JSON cannot hold (infinity, NaN) fails the save
+// before either file is touched; when the tags file cannot be written the
+// classes file is left alone.
 bool SaveTagsDatabase(const std::shared_ptr<TagsDatabaseData>& database, const std::optional<std::u16string>& tagsPath,
                       const std::optional<std::u16string>& classesPath);
 

@@ -39,12 +39,4 @@ bool TagsDatabaseData::ReadClasses(const JsonValue& json, TagsDatabaseData& reco
   return JsonFields::ReadMap(json, u"classes", record.classes, JsonFields::Duplicates::LastWins);
 }
 
-bool TagsDatabaseData::WriteTags(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer) {
-  return record && JsonFields::WriteRoot(record->version, u"tags", record->tags, writer);
-}
-
-bool TagsDatabaseData::WriteClasses(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer) {
-  return record && JsonFields::WriteRoot(record->version, u"classes", record->classes, writer);
-}
-
 }  // namespace data

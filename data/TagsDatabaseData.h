@@ -23,10 +23,16 @@ struct TagsDatabaseData {
   static bool ReadTag(const JsonValue& json, TagsDatabaseData& record);
   // The root of class.json, whose version must equal the database's.
   static bool ReadClasses(const JsonValue& json, TagsDatabaseData& record);
-  // The roots of the two files, written straight to the text one record at a
-  // time; false when there is no record or a value cannot be written.
-  static bool WriteTags(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer);
-  static bool WriteClasses(const std::shared_ptr<TagsDatabaseData>& record, JsonWriter& writer);
+  // The roots of the two files, written one record at a time; false when a value
+  // cannot be written.
+  template <typename Writer>
+  static bool WriteTags(const TagsDatabaseData& record, Writer& writer) {
+    return JsonFields::WriteRoot(writer, record.version, u"tags", record.tags);
+  }
+  template <typename Writer>
+  static bool WriteClasses(const TagsDatabaseData& record, Writer& writer) {
+    return JsonFields::WriteRoot(writer, record.version, u"classes", record.classes);
+  }
 };
 
 }  // namespace data

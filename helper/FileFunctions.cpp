@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 #include <string_view>
+#include <io.h>
 #include <tchar.h>
 
 #include "DiagnosticLog.h"
@@ -66,6 +67,24 @@ FILE* CallOpen(FILE* (*open)(const Char*, const Char*), const std::u16string& pa
 
 FILE* OpenFile(const std::u16string& path, const char16_t* mode) { return CallOpen(_wfopen, path, mode); }
 
+// Units go to the file a block at a time: a text of any size is written
+// through the same few hundred kilobytes.
+class FileOutput final : public Utf16Output {
+ public:
+  explicit FileOutput(FILE* file) : FileOutput(file, std::make_unique_for_overwrite<Ch[]>(kBlock)) {}
+  ~FileOutput() { Flush(); }
+
+ protected:
+  void Deliver(const Ch* units, std::size_t count) override { std::fwrite(units, sizeof(Ch), count, file_); }
+
+ private:
+  static constexpr std::size_t kBlock = 128 * 1024;
+  FileOutput(FILE* file, std::unique_ptr<Ch[]> block)
+      : Utf16Output(block.get(), kBlock), file_(file), block_(std::move(block)) {}
+  FILE* file_;
+  std::unique_ptr<Ch[]> block_;
+};
+
 bool ReadBytes(FILE* file, std::size_t size, std::u16string& text, TextEncoding& encoding) {
   const auto bytes = std::make_unique_for_overwrite<char[]>(size);
   if (std::fread(bytes.get(), 1, size, file) != size) {
@@ -123,14 +142,34 @@ bool FileFunctions::ReadFile(const std::u16string& path, std::u16string* text, T
 }
 
 bool FileFunctions::WriteFile(const std::u16string& path, const std::u16string& text) {
-  FileHandle file(OpenFile(path, u"wb"));
+  return WriteFile(path, [&text](Utf16Output& output) {
+    output.Append(text.data(), TextDecoder::LengthUntilNul(text.data(), text.size()));
+    return true;
+  });
+}
+
+bool FileFunctions::WriteFile(const std::u16string& path, const std::function<bool(Utf16Output&)>& write) {
+  // A file that exists is written over and then cut to its new length: its blocks are used
+  // again instead of being freed and found anew, which costs the system more than the writing.
+  FileHandle file(OpenFile(path, u"r+b"));
+  const bool existed = file != nullptr;
+  if (!existed) {
+    file.reset(OpenFile(path, u"wb"));
+  }
   if (!file) {
     return false;
   }
   static constexpr unsigned char kMark[2] = {0xFF, 0xFE};
   std::fwrite(kMark, 1, sizeof kMark, file.get());
-  std::fwrite(text.data(), sizeof(char16_t), TextDecoder::LengthUntilNul(text.data(), text.size()), file.get());
-  return true;
+  bool written = false;
+  {
+    FileOutput output(file.get());
+    written = write(output);
+  }
+  if (existed && std::fflush(file.get()) == 0) {
+    _chsize(_fileno(file.get()), std::ftell(file.get()));
+  }
+  return written;
 }
 
 }  // namespace helper

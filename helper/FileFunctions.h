@@ -3,9 +3,11 @@
 // (see TextDecoder); writing always produces UTF-16LE with a byte order mark.
 // Paths may use either separator.
 
+#include <functional>
 #include <string>
 
 #include "TextEncoding.h"
+#include "Utf16Output.h"
 
 namespace helper {
 
@@ -22,6 +24,10 @@ class FileFunctions {
   // Writes the mark and the text up to its first NUL; false only when the file
   // cannot be opened for writing.
   static bool WriteFile(const std::u16string& path, const std::u16string& text);
+  // Writes the mark and the units that `write` puts out, a block at a time,
+  // without holding the whole text; false when the file cannot be opened for
+  // writing or `write` fails (what it put out so far is then in the file).
+  static bool WriteFile(const std::u16string& path, const std::function<bool(Utf16Output&)>& write);
 };
 
 }  // namespace helper

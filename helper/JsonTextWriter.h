@@ -1,16 +1,15 @@
 #pragma once
 // The compact writer of UTF-16 JSON text: the events of a document (or of a
-// value's Accept) written straight into a string, in the form the JSON
+// value's Accept) written straight into an output block, in the form the JSON
 // library's own writer gives them (its escapes, its shortest round-trip
-// doubles) but without its character-by-character output: the text between
-// two characters that need escaping is copied as one run.
+// doubles) but without its character-by-character output: text is scanned and
+// copied eight units at a time.
 
 #include <cstdint>
-#include <string>
-#include <vector>
+#include <cstring>
 
 #include "Json.h"
-#include "Utf16Appender.h"
+#include "Utf16Output.h"
 
 namespace helper {
 
@@ -19,10 +18,19 @@ class JsonTextWriter {
   using Ch = char16_t;
   using SizeType = rapidjson::SizeType;
 
-  explicit JsonTextWriter(Utf16Appender& output) : output_(output) {}
+  explicit JsonTextWriter(Utf16Output& output) : output_(output) {}
 
   bool Null();
-  bool Bool(bool b);
+  bool Bool(bool b) {
+    Separate();
+    if (b) {
+      output_.Append(u"true", 4);
+    } else {
+      output_.Append(u"false", 5);
+    }
+    separate_ = true;
+    return true;
+  }
   bool Int(int i);
   bool Uint(unsigned u);
   bool Int64(std::int64_t i);
@@ -31,26 +39,68 @@ class JsonTextWriter {
   bool Double(double d);
   bool RawNumber(const Ch* text, SizeType length, bool copy);
   bool String(const Ch* text, SizeType length, bool copy = false);
-  bool Key(const Ch* text, SizeType length, bool copy = false) { return String(text, length, copy); }
+  // A string that ends at its first NUL, if there is one among the `length` units.
+  bool StringUntilNul(const Ch* text, SizeType length);
+  bool Key(const Ch* text, SizeType length, bool copy = false);
   // A key that ends at its NUL.
   bool Key(const Ch* text);
-  bool StartObject();
-  bool EndObject(SizeType memberCount = 0);
-  bool StartArray();
-  bool EndArray(SizeType elementCount = 0);
+  // A key of the program's own with nothing in it to escape, copied as it is.
+  bool PlainKey(const Ch* text, SizeType length) {
+    if (length + 3 > output_.Capacity()) {
+      return Key(text, length);
+    }
+    Separate();
+    Ch* out = output_.Room(length + 3);
+    *out++ = u'"';
+    std::memcpy(out, text, length * sizeof(Ch));
+    out += length;
+    *out++ = u'"';
+    *out++ = u':';
+    output_.Commit(out);
+    separate_ = false;
+    return true;
+  }
+  bool StartObject() {
+    Separate();
+    output_.Put(u'{');
+    separate_ = false;
+    return true;
+  }
+  bool EndObject(SizeType = 0) {
+    output_.Put(u'}');
+    separate_ = true;
+    return true;
+  }
+  bool StartArray() {
+    Separate();
+    output_.Put(u'[');
+    separate_ = false;
+    return true;
+  }
+  bool EndArray(SizeType = 0) {
+    output_.Put(u']');
+    separate_ = true;
+    return true;
+  }
 
  private:
-  struct Level {
-    bool inArray;
-    unsigned count;
-  };
-
-  // The comma or colon that comes before the next value or key.
-  void Prefix();
+  // The comma between two values of an array, or two members of an object.
+  void Separate() {
+    if (separate_) {
+      output_.Put(u',');
+    }
+  }
   void PutAscii(const char* text, const char* end);
+  // A number that the library's conversions have spelt out.
+  bool RawNumber(const char* text, const char* end);
+  void PutString(const Ch* text, const Ch* end, bool untilNul);
+  // A string that fits the block even if every unit is escaped, written in place.
+  void PutShortString(const Ch* text, const Ch* end, bool untilNul);
+  void PutLongString(const Ch* text, const Ch* end, bool untilNul);
 
-  Utf16Appender& output_;
-  std::vector<Level> levels_;
+  Utf16Output& output_;
+  // After a value, the next value or key of the same container needs a comma.
+  bool separate_ = false;
 };
 
 }  // namespace helper

@@ -2,6 +2,7 @@
 // The compact writer of UTF-16 JSON text into a string.
 
 #include "JsonTextWriter.h"
+#include "Utf16Appender.h"
 
 namespace helper {
 

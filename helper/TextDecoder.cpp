@@ -29,7 +29,9 @@ std::uint64_t Load64(const T* p) {
   return v;
 }
 
+#ifndef __SSE2__
 bool HasZeroByte(std::uint64_t v) { return ((v - kLowBits) & ~v & kHighBits) != 0; }
+#endif
 bool HasZeroUnit(std::uint64_t v) { return ((v - kLowBits16) & ~v & kHighBits16) != 0; }
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
@@ -44,19 +46,23 @@ constexpr char16_t kWindows1252High[32] = {
 
 constexpr std::size_t kBlock = 4096;
 
-// Sixteen bytes below 0x80 to sixteen UTF-16 units.
-void WidenAscii16(const unsigned char* bytes, char16_t* units) {
+// Whether the sixteen bytes are all below 0x80 and, when a zero byte ends the text, none is zero.
+// They are widened to sixteen UTF-16 units at `units` either way; only a true answer keeps them.
+bool WidenAscii16(const unsigned char* bytes, char16_t* units, bool zeroEnds) {
 #ifdef __SSE2__
   const __m128i zero = _mm_setzero_si128();
   const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
   _mm_storeu_si128(reinterpret_cast<__m128i*>(units), _mm_unpacklo_epi8(b, zero));
   _mm_storeu_si128(reinterpret_cast<__m128i*>(units + 8), _mm_unpackhi_epi8(b, zero));
+  const int high = _mm_movemask_epi8(b);
+  return (zeroEnds ? high | _mm_movemask_epi8(_mm_cmpeq_epi8(b, zero)) : high) == 0;
 #else
-  unsigned char copy[16];
-  std::memcpy(copy, bytes, sizeof copy);
+  const std::uint64_t low = Load64(bytes);
+  const std::uint64_t high = Load64(bytes + 8);
   for (int k = 0; k < 16; ++k) {
-    units[k] = copy[k];
+    units[k] = bytes[k];
   }
+  return ((low | high) & kHighBits) == 0 && !(zeroEnds && (HasZeroByte(low) || HasZeroByte(high)));
 #endif
 }
 
@@ -126,33 +132,30 @@ bool TextDecoder::AppendUntilNul(const char16_t* units, std::size_t count, std::
 }
 
 bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u16string& text) {
-  // No UTF-8 text has more UTF-16 units than bytes: the text is written in place and cut after.
-  text.resize(size);
-  char16_t* const begin = text.data();
-  char16_t* out = begin;
+  // No UTF-8 text has more UTF-16 units than bytes, so one allocation holds it. The units go
+  // through a block, so that the text's memory is written once and never cleared first.
+  text.reserve(size);
+  char16_t block[kBlock];
+  char16_t* out = block;
   std::size_t i = 0;
   // After the first zero byte the rest is only validated: the text ends there,
   // but any malformed byte still makes the whole file Windows-1252.
   bool writing = true;
   while (i < size) {
+    // Room for sixteen units of ASCII, or the two of a surrogate pair.
+    if (out > block + kBlock - 16) {
+      text.append(block, out);
+      out = block;
+    }
     // Runs of ASCII, sixteen bytes at a time.
-    while (i + 16 <= size) {
-      const std::uint64_t low = Load64(data + i);
-      const std::uint64_t high = Load64(data + i + 8);
-      if (((low | high) & kHighBits) != 0) {
-        break;
-      }
+    while (i + 16 <= size && out <= block + kBlock - 16 && WidenAscii16(data + i, out, writing)) {
       if (writing) {
-        if (HasZeroByte(low) || HasZeroByte(high)) {
-          break;
-        }
-        WidenAscii16(data + i, out);
         out += 16;
       }
       i += 16;
     }
-    if (i >= size) {
-      break;
+    if (i >= size || out > block + kBlock - 16) {
+      continue;
     }
     const unsigned char b = data[i];
     char32_t c;
@@ -204,7 +207,7 @@ bool TextDecoder::DecodeUtf8(const unsigned char* data, std::size_t size, std::u
       *out++ = static_cast<char16_t>(c);
     }
   }
-  text.resize(static_cast<std::size_t>(out - begin));
+  text.append(block, out);
   return true;
 }
 

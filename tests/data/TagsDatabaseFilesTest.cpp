@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "generator/IntegrationDatabaseGenerator.h"
 #include "data/TagsDatabase.h"
 #include "helper/DiagnosticLog.h"
@@ -84,6 +86,15 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesOnlyWhatItCan) {
   std::filesystem::remove(folder_.Path("tagl.json"));
   EXPECT_TRUE(SaveTagsDatabase(database, std::nullopt, Classes()));
   EXPECT_FALSE(std::filesystem::exists(folder_.Path("tagl.json")));
+  EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
+
+  // A number that JSON cannot hold, in the last record, fails the save before either file is cut.
+  ASSERT_TRUE(SaveTagsDatabase(database, Tags(), Classes()));
+  auto history = std::make_shared<data::HistoryData>();
+  history->deadBand = std::numeric_limits<double>::infinity();
+  database->tags.rbegin()->second->histories.push_back(history);
+  EXPECT_FALSE(SaveTagsDatabase(database, Tags(), Classes()));
+  EXPECT_EQ(folder_.ReadBytes("tagl.json"), Utf16LeFile(tests::kTagsJson));
   EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
 }
 

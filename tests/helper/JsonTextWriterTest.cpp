@@ -2,6 +2,7 @@
 // every kind of value, every escape and numbers at their edges; the same refusals.
 
 #include "helper/JsonTextWriter.h"
+#include "helper/Utf16Appender.h"
 
 #include <gtest/gtest.h>
 #include <rapidjson/stringbuffer.h>
