@@ -61,7 +61,7 @@ TEST(LoadFailureTest, NamesMissingAndUnreadableFilesAndTellsEncodings) {
     std::string failure;
   } cases[] = {
       {"tagl.json", "class.json", "tagl.json: missing beside class.json"},
-      {"none.json", nullptr, "none.json: missing"},
+      {"none.json", "none2.json", "none.json: missing"},
       {"odd.json", "class.json", "odd.json: cannot be read"},
       {"dir.json", "class.json", "dir.json: missing beside class.json"},
       {"class.json", "none.json", "none.json: missing beside class.json"},

@@ -11,8 +11,7 @@ using tests::kTagsJson;
 using tests::Replace;
 using testing::PrintToString;
 
-// Each field read into its member, and the defaults of absent optional keys, show in the round
-// trip of TagsDatabaseWriteTest; the enumerations' texts in EnumerationsTest.
+// Fields read into their members and absent keys' defaults show in TagsDatabaseWriteTest's round trip.
 
 // The faults whose failure text LoadFailureTest does not already check, and numbers a key takes.
 TEST(TagsDatabaseReadTest, EveryFaultFailsTheWholeLoad) {
