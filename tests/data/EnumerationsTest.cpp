@@ -8,20 +8,14 @@
 
 namespace {
 
-template <typename E>
-struct Row {
-  std::int32_t value;
-  std::u16string_view text;
-};
-
 // Every row both ways, a value outside the table, and near misses of the texts.
 template <typename E>
-void CheckTable(std::initializer_list<Row<E>> rows, std::int32_t outside, std::initializer_list<std::u16string_view> misses) {
-  for (const Row<E>& row : rows) {
-    EXPECT_EQ(data::TextOf(static_cast<E>(row.value)), row.text);
+void CheckTable(std::initializer_list<std::pair<std::int32_t, std::u16string_view>> rows, std::int32_t outside, std::initializer_list<std::u16string_view> misses) {
+  for (const auto& [number, text] : rows) {
+    EXPECT_EQ(data::TextOf(static_cast<E>(number)), text);
     E value = static_cast<E>(outside);
-    EXPECT_TRUE(data::ValueOf(row.text, value)) << row.value;
-    EXPECT_EQ(static_cast<std::int32_t>(value), row.value);
+    EXPECT_TRUE(data::ValueOf(text, value)) << number;
+    EXPECT_EQ(static_cast<std::int32_t>(value), number);
   }
   EXPECT_EQ(data::TextOf(static_cast<E>(outside)), u"");
   for (const std::u16string_view miss : misses) {

@@ -35,6 +35,7 @@ TEST(LoadFailureTest, NamesTheFileTheRecordAndTheKey) {
       {Replace(kTagsJson, u"\"version\":1,", u"\"version\":1"), kClassesJson,
        "tagl.json: not JSON at character 12: Missing a comma or '}' after an object member."},
       {u"[1]", kClassesJson, "tagl.json: expected an object around everything"},
+      {std::u16string(100000, u'['), kClassesJson, "tagl.json: nested too deeply or a number too large at character 128"},
       {kTagsJson, Replace(kClassesJson, u"\"version\":1", u"\"version\":2"),
        R"(class.json: "version": 2 where tagl.json has 1)"},
       {kTagsJson, Replace(kClassesJson, kType, u"\"type\":\"Float\""), "class.json: classes[0].members[1] " + kTypes},
@@ -49,24 +50,40 @@ TEST(LoadFailureTest, NamesTheFileTheRecordAndTheKey) {
 // The page and tagprops check-integration show the log lines of faults; these are the files' own.
 TEST(LoadFailureTest, NamesMissingAndUnreadableFilesAndTellsEncodings) {
   support::TempFolder folder;
-  data::TagsDatabaseLoadReport report;
-  const auto load = [&] {
-    return data::LoadTagsDatabase(folder.WidePath("tagl.json"), folder.WidePath("class.json"), &report);
-  };
   folder.WriteBytes("class.json", "\xEF\xBB\xBF{\"version\":1}");
-  EXPECT_FALSE(load());
-  EXPECT_EQ(report.failure, "tagl.json: missing beside class.json");
-  folder.WriteBytes("tagl.json", "\xFF\xFE\x41");
-  EXPECT_FALSE(load());
-  EXPECT_EQ(report.failure, "tagl.json: cannot be read");
+  folder.WriteBytes("odd.json", "\xFF\xFE\x41");
+  std::filesystem::create_directory(folder.Path("dir.json"));
+  const auto path = [&](const char* name) {
+    return name == nullptr ? std::nullopt : std::optional(folder.WidePath(name));
+  };
+  const struct {
+    const char *tags, *classes;
+    std::string failure;
+  } cases[] = {
+      {"tagl.json", "class.json", "tagl.json: missing beside class.json"},
+      {"none.json", "none2.json", "none.json: missing"},
+      {"odd.json", "class.json", "odd.json: cannot be read"},
+      {"dir.json", "class.json", "dir.json: missing beside class.json"},
+      {"class.json", "none.json", "none.json: missing beside class.json"},
+  };
+  data::TagsDatabaseLoadReport report;
+  for (const auto& c : cases) {
+    EXPECT_FALSE(data::LoadTagsDatabase(path(c.tags), path(c.classes), &report));
+    EXPECT_EQ(report.failure, c.failure);
+  }
+  EXPECT_FALSE(data::LoadTagsDatabase(std::nullopt, std::nullopt));
 
   folder.WriteBytes("tagl.json", "{\"version\":1}");
+  const auto load = [&] { return data::LoadTagsDatabase(path("tagl.json"), path("class.json"), &report); };
   ASSERT_TRUE(load()) << report.failure;
   EXPECT_EQ(report.tagsEncoding, helper::TextEncoding::Utf8);
   EXPECT_EQ(report.classesEncoding, helper::TextEncoding::Utf8WithMark);
   folder.WriteBytes("class.json", "{\"version\":1,\"classes\":[{\"id\":1,\"name\":\"V\xE9nt\"}]}");
   ASSERT_TRUE(load());
   EXPECT_EQ(report.classesEncoding, helper::TextEncoding::Windows1252);
+  const auto classesOnly = data::LoadTagsDatabase(std::nullopt, path("class.json"));
+  ASSERT_TRUE(classesOnly);
+  EXPECT_EQ(classesOnly->classes.size(), 1u);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "generator/IntegrationDatabaseGenerator.h"
 #include "data/TagsDatabase.h"
-#include "helper/DiagnosticLog.h"
 #include "tests/data/Samples.h"
 #include "tests/support/TempFolder.h"
 
@@ -36,37 +35,6 @@ TEST_F(TagsDatabaseFilesTest, SaveWritesMarkedCompactUtf16WithoutLineBreak) {
   ASSERT_TRUE(SaveTagsDatabase(database, Tags(), Classes()));
   EXPECT_EQ(folder_.ReadBytes("tagl.json"), Utf16LeFile(tests::kTagsJson));
   EXPECT_EQ(folder_.ReadBytes("class.json"), Utf16LeFile(tests::kClassesJson));
-}
-
-TEST_F(TagsDatabaseFilesTest, FileFaultsFailTheLoad) {
-  folder_.WriteBytes("tagl.json", helper::DiagnosticLog::ToUtf8(tests::kTagsJson));
-  folder_.WriteBytes("class.json", helper::DiagnosticLog::ToUtf8(tests::kClassesJson));
-  folder_.WriteBytes("class2.json", "{\"version\":2}");
-  folder_.WriteBytes("odd.json", "\xFF\xFE{\0}");
-  std::filesystem::create_directory(folder_.Path("dir.json"));
-  const struct {
-    const char* what;
-    std::optional<std::u16string> tags;
-    std::optional<std::u16string> classes;
-  } cases[] = {
-      {"no paths", std::nullopt, std::nullopt},
-      {"missing tags file", folder_.WidePath("none.json"), Classes()},
-      {"missing classes file", Tags(), folder_.WidePath("none.json")},
-      {"tags path is a folder", folder_.WidePath("dir.json"), Classes()},
-      {"odd-sized UTF-16 file", folder_.WidePath("odd.json"), Classes()},
-      {"classes file of another version", Tags(), folder_.WidePath("class2.json")},
-  };
-  for (const auto& c : cases) {
-    EXPECT_FALSE(LoadTagsDatabase(c.tags, c.classes)) << c.what;
-  }
-  ASSERT_TRUE(LoadTagsDatabase(Tags(), Classes()));
-  const auto tagsOnly = LoadTagsDatabase(Tags(), u"");
-  ASSERT_TRUE(tagsOnly);
-  EXPECT_TRUE(tagsOnly->classes.empty());
-  const auto classesOnly = LoadTagsDatabase(std::nullopt, Classes());
-  ASSERT_TRUE(classesOnly);
-  EXPECT_TRUE(classesOnly->tags.empty());
-  EXPECT_EQ(classesOnly->classes.size(), 2u);
 }
 
 TEST_F(TagsDatabaseFilesTest, SaveWritesOnlyWhatItCan) {

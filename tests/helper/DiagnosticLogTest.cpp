@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "helper/FileFunctions.h"
 #include "helper/RapidJsonHelper.h"
@@ -17,85 +16,62 @@ namespace {
 using helper::DiagnosticLog;
 using helper::FileFunctions;
 
-class DiagnosticLogTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(DiagnosticLog::OpenFile(folder_.Path("diagnostic.log").string())); }
-  void TearDown() override { DiagnosticLog::Close(); }
+constexpr const char* kReadFile = "helper::FileFunctions::ReadFile";
+constexpr const char* kFromFile = "helper::RapidJsonHelper::FromFile";
 
-  std::string Log() const { return folder_.ReadBytes("diagnostic.log"); }
-
-  support::TempFolder folder_;
-};
-
-TEST_F(DiagnosticLogTest, FileFailuresLeaveTheirLines) {
-  folder_.WriteBytes("odd.json", "\xFF\xFE\x41");
-  folder_.WriteBytes("bad.json", "{\"version\":");
-  const std::string odd = folder_.Path("odd.json").string();
-  const std::string bad = folder_.Path("bad.json").string();
-  const std::string missing = folder_.Path("missing.json").string();
+TEST(DiagnosticLogTest, FileFailuresLeaveTheirLines) {
+  support::TempFolder folder;
+  ASSERT_TRUE(DiagnosticLog::OpenFile(folder.Path("diagnostic.log").string()));
+  const auto log = [&] { return folder.ReadBytes("diagnostic.log"); };
+  folder.WriteBytes("odd.json", "\xFF\xFE\x41");
+  folder.WriteBytes("bad.json", "{\"version\":");
+  const std::string odd = folder.Path("odd.json").string();
   // A pipe opens but cannot be measured by seeking.
-  const std::string pipe = folder_.Path("pipe").string();
+  const std::string pipe = folder.Path("pipe").string();
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const int writer = open(pipe.c_str(), O_RDWR | O_NONBLOCK);
   ASSERT_GE(writer, 0);
 
+  const auto read = [&](const char* name) {
+    std::u16string text;
+    return FileFunctions::ReadFile(folder.WidePath(name), &text);
+  };
+  const auto fromFile = [&](const char* name) {
+    helper::JsonDocument document;
+    return helper::RapidJsonHelper::FromFile(folder.WidePath(name), document);
+  };
   const struct {
-    std::function<bool()> action;
-    std::string line;
-    std::string function;
+    const char* function;
+    const char* file;
+    std::string line;  // empty: no line at all
   } cases[] = {
-      {[&] {
-         std::u16string text;
-         return FileFunctions::ReadFile(folder_.WidePath("odd.json"), &text);
-       },
-       "Error to read file: " + odd + ". Invalid unicode file => odd size", "helper::FileFunctions::ReadFile"},
-      {[&] {
-         std::u16string text;
-         return FileFunctions::ReadFile(folder_.WidePath("pipe"), &text);
-       },
-       "Error to read file: " + pipe + " (", "helper::FileFunctions::ReadFile"},
-      {[&] {
-         helper::JsonDocument document;
-         return helper::RapidJsonHelper::FromFile(folder_.WidePath("missing.json"), document);
-       },
-       "Error to read file: File " + missing, "helper::RapidJsonHelper::FromFile"},
-      {[&] {
-         helper::JsonDocument document;
-         return helper::RapidJsonHelper::FromFile(folder_.WidePath("bad.json"), document);
-       },
-       "Error to parse JSON file: File " + bad, "helper::RapidJsonHelper::FromFile"},
+      {kReadFile, "missing.json", ""},
+      {kReadFile, "odd.json", "Error to read file: " + odd + ". Invalid unicode file => odd size"},
+      {kReadFile, "pipe", "Error to read file: " + pipe + " ("},
+      {kFromFile, "missing.json", "Error to read file: File " + folder.Path("missing.json").string()},
+      {kFromFile, "bad.json", "Error to parse JSON file: File " + folder.Path("bad.json").string()},
   };
   for (const auto& c : cases) {
-    const std::size_t before = Log().size();
-    EXPECT_FALSE(c.action());
-    const std::string added = Log().substr(before);
+    const std::size_t before = log().size();
+    EXPECT_FALSE(c.function == kFromFile ? fromFile(c.file) : read(c.file));
+    const std::string added = log().substr(before);
+    if (c.line.empty()) {
+      EXPECT_EQ(added, "");
+      continue;
+    }
     EXPECT_NE(added.find(c.line), std::string::npos) << added;
     EXPECT_NE(added.find(c.function), std::string::npos) << added;
     EXPECT_NE(added.find(".cpp:"), std::string::npos) << added;
     EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 1) << added;
   }
   close(writer);
-}
 
-TEST_F(DiagnosticLogTest, MissingFileForReadFileLeavesNoLine) {
-  std::u16string text;
-  EXPECT_FALSE(FileFunctions::ReadFile(folder_.WidePath("missing.json"), &text));
-  EXPECT_EQ(Log(), "");
-}
-
-TEST_F(DiagnosticLogTest, LinesAreDroppedOnceTheLogIsClosed) {
+  // Once closed, lines are dropped; a log that cannot be written is refused.
+  const std::string lines = log();
   DiagnosticLog::Close();
-  folder_.WriteBytes("odd.json", "\xFF\xFE\x41");
-  std::u16string text;
-  EXPECT_FALSE(FileFunctions::ReadFile(folder_.WidePath("odd.json"), &text));
-  EXPECT_EQ(Log(), "");
-}
-
-TEST(DiagnosticLogOpenTest, UnwritableFileIsRefused) {
-  support::TempFolder folder;
-  folder.WriteBytes("file", "");
-  EXPECT_FALSE(DiagnosticLog::OpenFile(folder.Path("file").string() + "/x.log"));
-  DiagnosticLog::Close();
+  EXPECT_FALSE(read("odd.json"));
+  EXPECT_EQ(log(), lines);
+  EXPECT_FALSE(DiagnosticLog::OpenFile(odd + "/x.log"));
 }
 
 TEST(DiagnosticLogTextTest, PathsBecomeUtf8) {
