@@ -15,9 +15,11 @@
 namespace hostsim {
 namespace {
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
+// Compares in place: every lookup and every save compares against all entries.
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) == std::tolower(y);
+  });
 }
 
 std::optional<long> ParseInt(const std::string& text) {
@@ -107,7 +109,7 @@ void Settings::Save(const std::filesystem::path& file) const {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   std::vector<std::string> sections;
   for (const auto& e : entries_) {
-    if (std::none_of(sections.begin(), sections.end(), [&](const std::string& s) { return Lower(s) == Lower(e.section); })) {
+    if (std::none_of(sections.begin(), sections.end(), [&](const std::string& s) { return SameIgnoringCase(s, e.section); })) {
       sections.push_back(e.section);
     }
   }
@@ -115,7 +117,7 @@ void Settings::Save(const std::filesystem::path& file) const {
     if (i > 0) out << '\n';
     out << '[' << sections[i] << "]\n";
     for (const auto& e : entries_) {
-      if (Lower(e.section) == Lower(sections[i])) out << e.key << '=' << e.value << '\n';
+      if (SameIgnoringCase(e.section, sections[i])) out << e.key << '=' << e.value << '\n';
     }
   }
   out.flush();
@@ -123,10 +125,9 @@ void Settings::Save(const std::filesystem::path& file) const {
 }
 
 Settings::Entry* Settings::Find(const std::string& section, const std::string& key) {
-  const auto s = Lower(section);
-  const auto k = Lower(key);
-  const auto it = std::find_if(entries_.begin(), entries_.end(),
-                               [&](const Entry& e) { return Lower(e.section) == s && Lower(e.key) == k; });
+  const auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+    return SameIgnoringCase(e.section, section) && SameIgnoringCase(e.key, key);
+  });
   return it == entries_.end() ? nullptr : &*it;
 }
 

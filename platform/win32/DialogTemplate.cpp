@@ -1,5 +1,7 @@
 #include "DialogTemplate.h"
 
+#include <utility>
+
 #include "LittleEndianReader.h"
 #include "WinUser.h"
 
@@ -80,9 +82,11 @@ std::optional<DialogTemplate> DialogTemplate::Read(const BYTE* data, size_t size
     }
     if (!in.String(dialog.typeface)) return std::nullopt;
   }
-  dialog.items.resize(count);
-  for (DialogItemTemplate& item : dialog.items) {
+  // Items grow as they are read: a damaged count must not allocate for items the bytes cannot hold.
+  for (WORD i = 0; i < count; ++i) {
+    DialogItemTemplate item;
     if (!ReadItem(in, dialog.extended, item)) return std::nullopt;
+    dialog.items.push_back(std::move(item));
   }
   return dialog;
 }
