@@ -17,8 +17,6 @@ namespace {
 static_assert(std::endian::native == std::endian::little,
               "UTF-16LE file contents are copied to and from memory as they are");
 
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits16 = 0x8000800080008000ULL;
 constexpr std::uint64_t kLowBits16 = 0x0001000100010001ULL;
 
@@ -30,6 +28,9 @@ std::uint64_t Load64(const T* p) {
 }
 
 #ifndef __SSE2__
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+
 bool HasZeroByte(std::uint64_t v) { return ((v - kLowBits) & ~v & kHighBits) != 0; }
 #endif
 bool HasZeroUnit(std::uint64_t v) { return ((v - kLowBits16) & ~v & kHighBits16) != 0; }
