@@ -5,11 +5,15 @@
 # (default 10000000) or SECONDS (default 3600), whichever ends first, starting from the
 # seed corpus in fuzz/corpus/<target>. TARGETS (default: all) names some of them. Fails on
 # the first crash; the input that caused it is left in build/fuzz/crash-*.
-#   fuzz/run.sh [RUNS [SECONDS [TARGET...]]]
+# FUZZ_WORKERS=N shares each target's runs among N processes on one corpus, one per core;
+# their output then goes to build/fuzz/logs/<target>-<worker>.log.
+#   [FUZZ_WORKERS=N] fuzz/run.sh [RUNS [SECONDS [TARGET...]]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-10000000}"
 seconds="${2:-3600}"
+workers="${FUZZ_WORKERS:-1}"
+[[ "$workers" =~ ^[1-9][0-9]*$ ]] || { echo "fuzz: FUZZ_WORKERS must be a whole number above 0, not '$workers'" >&2; exit 2; }
 shift $(( $# < 2 ? $# : 2 ))
 all=(fuzz_decode_text fuzz_parse_tags_database fuzz_read_script fuzz_read_resources fuzz_read_settings
   fuzz_open_project_database)
@@ -27,10 +31,35 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
+# One worker for the target's share of the runs; the first takes what the division leaves.
+worker() {
+  local target=$1 share=$2
+  "$build/bin/$target" -runs="$share" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
+    -print_final_stats=1 -artifact_prefix="$build/" "$build/corpus/$target" "fuzz/corpus/$target"
+}
 for target in "${targets[@]}"; do
-  corpus="$build/corpus/$target"
-  mkdir -p "$corpus"
+  mkdir -p "$build/corpus/$target"
   echo "fuzz: $target for $runs runs or ${seconds}s"
-  "$build/bin/$target" -runs="$runs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
-    -print_final_stats=1 -artifact_prefix="$build/" "$corpus" "fuzz/corpus/$target"
+  if ((workers == 1)); then
+    worker "$target" "$runs"
+    continue
+  fi
+  mkdir -p "$build/logs"
+  pids=()
+  for ((w = 1; w <= workers; w++)); do
+    share=$((runs / workers + (w == 1 ? runs % workers : 0)))
+    worker "$target" "$share" >"$build/logs/$target-$w.log" 2>&1 &
+    pids+=($!)
+  done
+  # A crash in one worker stops the others: the target has failed.
+  failed=0
+  for ((w = 1; w <= workers; w++)); do
+    if ! wait "${pids[w - 1]}"; then
+      failed=1
+      kill "${pids[@]}" 2>/dev/null || true
+    fi
+    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY' "$build/logs/$target-$w.log" |
+      sed "s/^/fuzz: $target worker $w: /" || true
+  done
+  ((failed == 0)) || { echo "fuzz: $target failed; see $build/logs/$target-*.log" >&2; exit 1; }
 done
