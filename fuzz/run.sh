@@ -2,9 +2,10 @@
 # Builds the fuzz targets with clang 16 (clang 14 lacks what this system's C++ library
 # needs for std::source_location) with AddressSanitizer, UndefinedBehaviorSanitizer and
 # libFuzzer in build/fuzz and runs each, one after the other, for RUNS executions
-# (default 10000000) or SECONDS (default 3600), whichever ends first, starting from the
-# seed corpus in fuzz/corpus/<target>. TARGETS (default: all) names some of them. Fails on
-# the first crash; the input that caused it is left in build/fuzz/crash-*.
+# (default 10000000) or SECONDS (default 3600, 0 for no limit), whichever ends first,
+# starting from the seed corpus in fuzz/corpus/<target>. TARGETS (default: all) names
+# some of them. Fails on the first crash; the input that caused it is left in
+# build/fuzz/crash-*.
 # FUZZ_WORKERS=N shares each target's runs among N processes on one corpus, one per core;
 # their output then goes to build/fuzz/logs/<target>-<worker>.log.
 #   [FUZZ_WORKERS=N] fuzz/run.sh [RUNS [SECONDS [TARGET...]]]
