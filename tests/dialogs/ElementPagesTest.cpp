@@ -25,7 +25,6 @@ namespace {
 using driver::FromUtf8;
 using Script = std::function<void(driver::Driver&)>;
 
-constexpr int kBoolean = 0, kInteger = 1, kReal = 2, kString = 3;
 
 const std::u16string kIntegerPrompt = u"Please enter an integer.";
 std::u16string RangePrompt(int low, int high) {
@@ -36,14 +35,31 @@ std::u16string Element(std::u16string_view tag, int index) {
   return std::u16string(tag) + u"[" + FromUtf8(std::to_string(index)) + u"]";
 }
 
+// State is what the host holds for one element, as Current reads it.
+template <class State>
 class ElementPageTest : public support::PageTest {
  protected:
   ElementPageTest() : PageTest({.standardTags = false}) {}
 
-  std::u16string AddTag(const char* prefix, int type, int size) {
-    const std::u16string name = NewName(FromUtf8(prefix));
-    host().AddTag(name, type, size);
+  // A tag of the page's kind, named after it.
+  template <class Kind>
+  std::u16string AddTag(const Kind& kind, int size = 0) {
+    const std::u16string name = NewName(FromUtf8(kind.name));
+    host().AddTag(name, kind.type, size);
     return name;
+  }
+
+  virtual State Current(std::u16string_view element) = 0;
+  // What was committed: the project is reopened first.
+  State Committed(std::u16string_view element) {
+    project.Reopen();
+    return Current(element);
+  }
+  std::vector<State> CommittedElements(std::u16string_view tag, int size) {
+    project.Reopen();
+    std::vector<State> all;
+    for (int i = 0; i <= size; ++i) all.push_back(Current(Element(tag, i)));
+    return all;
   }
 
   // Builds the page as the sheet's builder does, from the tag name and the element-index field of
@@ -71,10 +87,10 @@ struct Page {
   int type;
   std::vector<Row> rows;
   std::vector<int> headings;
-  bool numeric() const { return type != kBoolean; }
+  bool numeric() const { return type != kTypeBoolean; }
 };
 const Page kNum{"Integer",
-                kInteger,
+                kTypeInteger,
                 {{1, IDC_HIHI_ENABLED, IDC_HIHI_LIMIT, 0, IDC_HIHI_MESSAGE, IDC_HIHI_GROUP, IDC_HIHI_PRIORITY, IDC_HIHI_SELECTION},
                  {2, IDC_HI_ENABLED, IDC_HI_LIMIT, 0, IDC_HI_MESSAGE, IDC_HI_GROUP, IDC_HI_PRIORITY, IDC_HI_SELECTION},
                  {4, IDC_LO_ENABLED, IDC_LO_LIMIT, 0, IDC_LO_MESSAGE, IDC_LO_GROUP, IDC_LO_PRIORITY, IDC_LO_SELECTION},
@@ -84,7 +100,7 @@ const Page kNum{"Integer",
                  {64, IDC_DEVM_ENABLED, IDC_DEVM_LIMIT, 0, IDC_DEVM_MESSAGE, IDC_DEVM_GROUP, IDC_DEVM_PRIORITY, IDC_DEVM_SELECTION}},
                 {IDC_HEAD_LIMIT, IDC_HEAD_MESSAGE, IDC_HEAD_GROUP, IDC_HEAD_PRIORITY, IDC_HEAD_SELECTION}};
 const Page kBool{"Boolean",
-                 kBoolean,
+                 kTypeBoolean,
                  {{4, IDC_OFF_ENABLED, 0, 0, IDC_OFF_MESSAGE, IDC_OFF_GROUP, IDC_OFF_PRIORITY, IDC_OFF_SELECTION},
                   {2, IDC_ON_ENABLED, 0, 0, IDC_ON_MESSAGE, IDC_ON_GROUP, IDC_ON_PRIORITY, IDC_ON_SELECTION},
                   {16, IDC_CHANGED_ENABLED, 0, 0, IDC_CHANGED_MESSAGE, IDC_CHANGED_GROUP, IDC_CHANGED_PRIORITY, IDC_CHANGED_SELECTION}},
@@ -138,9 +154,8 @@ struct Alarm {
   double limit = 0;
 };
 
-class AlarmPageTest : public ElementPageTest {
+class AlarmPageTest : public ElementPageTest<AlarmState> {
  protected:
-  std::u16string AddTag(const Page& page, int size = 0) { return ElementPageTest::AddTag(page.name, page.type, size); }
   WORD Number(std::u16string_view name) { return host().Database().FindTag(name)->number; }
 
   // Gives the element these alarm types and commits it.
@@ -157,7 +172,7 @@ class AlarmPageTest : public ElementPageTest {
     host().Commit(element);
   }
 
-  AlarmState Current(std::u16string_view element) {
+  AlarmState Current(std::u16string_view element) override {
     const AlarmInfoRecord* info = host().Record(element).pAlarmInfo;
     if (info == nullptr) return {};
     AlarmState s{true, info->dwFlags, info->dDeadBand, info->dDeviationDeadBand,
@@ -170,10 +185,6 @@ class AlarmPageTest : public ElementPageTest {
                          t.szSelection, t.dLimit});
     }
     return s;
-  }
-  AlarmState Committed(std::u16string_view element) {
-    project.Reopen();
-    return Current(element);
   }
 
   std::vector<hostsim::PostedMessage> RunPage(const Page& page, std::u16string_view name, Script script) {
@@ -364,12 +375,6 @@ class AlarmIndexTest : public AlarmPageTest {
       if (i <= size) Give(Element(tag, i), {{page.rows[1].code, u"Element " + FromUtf8(std::to_string(i))}});
     return tag;
   }
-  std::vector<AlarmState> CommittedElements(std::u16string_view tag, int size) {
-    project.Reopen();
-    std::vector<AlarmState> all;
-    for (int i = 0; i <= size; ++i) all.push_back(Current(Element(tag, i)));
-    return all;
-  }
 };
 
 TEST_F(AlarmIndexTest, TwoDigitIndexTypedDigitByDigitSavesAndLoadsTwice) {
@@ -490,10 +495,10 @@ struct Kind {
   // The numeric page, with the log dead band.
   bool numeric;
 };
-const Kind kAllKinds[] = {{"Integer", kInteger, true}, {"Real", kReal, true}, {"Boolean", kBoolean, false},
-                          {"String", kString, false}};
+const Kind kAllKinds[] = {{"Integer", kTypeInteger, true}, {"Real", kTypeReal, true}, {"Boolean", kTypeBoolean, false},
+                          {"String", kTypeString, false}};
 // One tag type per page.
-const Kind kHistoryPages[] = {{"Integer", kInteger, true}, {"Boolean", kBoolean, false}};
+const Kind kHistoryPages[] = {{"Integer", kTypeInteger, true}, {"Boolean", kTypeBoolean, false}};
 
 // What an element record holds for the History pages.
 struct History {
@@ -510,14 +515,12 @@ void PrintTo(const History& h, std::ostream* out) {
        << "), dead band " << h.deadBand << "}";
 }
 
-class HistoryPageTest : public ElementPageTest {
+class HistoryPageTest : public ElementPageTest<History> {
  protected:
   HistoryPageTest() {
-    host().AddSystemTag(u"SysCount", kInteger);
-    host().AddSystemTag(u"SysText", kString);
+    host().AddSystemTag(u"SysCount", kTypeInteger);
+    host().AddSystemTag(u"SysText", kTypeString);
   }
-
-  std::u16string AddTag(const Kind& kind, int size = 0) { return ElementPageTest::AddTag(kind.name, kind.type, size); }
 
   // Sets the history fields of the element's record in place; the other bits keep their values.
   void Edit(std::u16string_view element, bool enabled, DWORD group, double deadBand) {
@@ -531,20 +534,9 @@ class HistoryPageTest : public ElementPageTest {
     host().Commit(element);
   }
 
-  History Current(std::u16string_view element) {
+  History Current(std::u16string_view element) override {
     const VarRecord& record = host().Record(element);
     return {record.dwFlags, record.dLogDeadBand};
-  }
-  // What was committed: the project is reopened first.
-  History Committed(std::u16string_view element) {
-    project.Reopen();
-    return Current(element);
-  }
-  std::vector<History> CommittedElements(std::u16string_view tag, int size) {
-    project.Reopen();
-    std::vector<History> all;
-    for (int i = 0; i <= size; ++i) all.push_back(Current(Element(tag, i)));
-    return all;
   }
 
   void RunPage(const Kind& kind, std::u16string_view name, Script script) {
