@@ -313,55 +313,67 @@ TEST_F(AlarmPageTest, ValuesAreRefusedOrCutToTheirLimits) {
 }
 
 // Everything the page shows comes back unchanged: texts held elsewhere, the rate unit, the bits of
-// the flags words that belong to the host, and the types of codes the page has no row for. Then
-// unchecking every row removes every type of the page and no other.
+// the flags words that belong to the host, the types of codes the page has no row for, and what was
+// held in memory only (the save at OK commits it), even on a system tag, whose page is read-only.
+// Then unchecking every row removes every type of the page and no other.
 TEST_F(AlarmPageTest, OkWithoutChangesWritesBackWhatWasStoredAndUncheckingRemovesThePagesTypes) {
   const std::u16string longText(70, u'L');
+  const auto systemTag = [](const Page& page) { return FromUtf8(std::string("Sys") + page.name); };
+  for (const Page* page : kPages) host().AddSystemTag(systemTag(*page), page->type);
   for (const Page* page : kPages) {
-    SCOPED_TRACE(page->name);
-    const std::u16string tag = AddTag(*page);
-    const std::vector<DWORD> foreign = page->numeric() ? std::vector<DWORD>{128} : std::vector<DWORD>{1, 8, 32, 64};
-    std::vector<Alarm> alarms;
-    for (DWORD code : foreign) alarms.push_back({code, u"Foreign", 9, 99, 3.5});
-    for (const Row& row : page->rows) alarms.push_back({row.code, longText + u"!", 4095, 255, -2.5});
-    Give(tag, alarms);
-    hostsim::Element& e = host().ElementOf(tag);
-    AlarmInfoRecord& info = *e.Info();
-    info.dwFlags |= 0xFFFF00FFu & ~AlarmInfoRecord::TranslationEnabled::kMask;
-    info.dDeadBand = 0.125;
-    info.dDeviationDeadBand = 7;
-    e.SetRemoteAck(u"Ack_" + longText);
-    e.SetDeviationSetpoint(page->numeric() ? u"Sp_" + longText : u"");
-    for (const Row& row : page->rows) {
-      e.FindType(row.code)->dwFlags |= 0xC0000300u;
-      e.SetTypeSelection(row.code, u"SEL7777");
-    }
-    std::copy_n(u"Open", 5, info.szOnText);
-    host().Commit(tag);
-    const AlarmState before = Current(tag);
-    const auto posted = RunPage(*page, tag, [&](driver::Driver& d) {
-      EXPECT_EQ(d.Text(page->rows[0].message), longText + u"!");
-      EXPECT_EQ(d.Text(IDC_REMOTE_ACK_TAG), u"Ack_" + longText);
-      if (page->numeric()) {
-        EXPECT_EQ(d.Selected(IDC_RATE_UNIT), u"");
-        EXPECT_EQ(d.Text(IDC_DEVIATION_SETPOINT), u"Sp_" + longText);
-      } else {
-        EXPECT_EQ(d.Text(IDC_ON_TEXT), u"Open");
+    for (const bool system : {false, true}) {
+      SCOPED_TRACE(testing::Message() << page->name << (system ? " system tag" : ""));
+      const std::u16string tag = system ? systemTag(*page) : AddTag(*page);
+      const std::vector<DWORD> foreign = page->numeric() ? std::vector<DWORD>{128} : std::vector<DWORD>{1, 8, 32, 64};
+      std::vector<Alarm> alarms;
+      for (DWORD code : foreign) alarms.push_back({code, u"Foreign", 9, 99, 3.5});
+      for (const Row& row : page->rows) alarms.push_back({row.code, longText + u"!", 4095, 255, -2.5});
+      Give(tag, alarms);
+      hostsim::Element& e = host().ElementOf(tag);
+      AlarmInfoRecord& info = *e.Info();
+      info.dwFlags |= 0xFFFF00FFu & ~AlarmInfoRecord::TranslationEnabled::kMask;
+      info.dDeadBand = 0.125;
+      info.dDeviationDeadBand = 7;
+      e.SetRemoteAck(u"Ack_" + longText);
+      e.SetDeviationSetpoint(page->numeric() ? u"Sp_" + longText : u"");
+      for (const Row& row : page->rows) {
+        e.FindType(row.code)->dwFlags |= 0xC0000300u;
+        e.SetTypeSelection(row.code, u"SEL7777");
       }
-      d.Ok();
-    });
-    EXPECT_EQ(Committed(tag), before);
-    EXPECT_EQ(posted.size(), 1u);
+      std::copy_n(u"Open", 5, info.szOnText);
+      host().Commit(tag);
+      host().ElementOf(tag).SetTypeMessage(page->rows[1].code, u"In memory");
+      const AlarmState before = Current(tag);
+      const auto posted = RunPage(*page, tag, [&](driver::Driver& d) {
+        if (system) {
+          for (int id : {page->rows[0].check, page->rows[0].message, IDC_ALARMS_ENABLED, IDC_REMOTE_ACK_TAG})
+            EXPECT_FALSE(d.Enabled(id)) << id;
+        }
+        EXPECT_EQ(d.Text(page->rows[0].message), longText + u"!");
+        EXPECT_EQ(d.Text(page->rows[1].message), u"In memory");
+        EXPECT_EQ(d.Text(IDC_REMOTE_ACK_TAG), u"Ack_" + longText);
+        if (page->numeric()) {
+          EXPECT_EQ(d.Selected(IDC_RATE_UNIT), u"");
+          EXPECT_EQ(d.Text(IDC_DEVIATION_SETPOINT), u"Sp_" + longText);
+        } else {
+          EXPECT_EQ(d.Text(IDC_ON_TEXT), u"Open");
+        }
+        d.Ok();
+      });
+      EXPECT_EQ(Committed(tag), before);
+      EXPECT_EQ(posted, (std::vector{Announced(Number(tag), 0)}));
+      if (system) continue;
 
-    RunPage(*page, tag, [&](driver::Driver& d) {
-      for (const Row& row : page->rows) d.Click(row.check);
-      for (int id : page->headings) EXPECT_FALSE(d.Visible(id)) << id;
-      EXPECT_TRUE(d.Checked(IDC_ALARMS_ENABLED));
-      d.Ok();
-    });
-    const AlarmState saved = Committed(tag);
-    EXPECT_EQ(saved.types, std::vector(before.types.begin(), before.types.begin() + foreign.size()));
-    EXPECT_EQ(saved.flags, before.flags - (page->rows.size() << 11));
+      RunPage(*page, tag, [&](driver::Driver& d) {
+        for (const Row& row : page->rows) d.Click(row.check);
+        for (int id : page->headings) EXPECT_FALSE(d.Visible(id)) << id;
+        EXPECT_TRUE(d.Checked(IDC_ALARMS_ENABLED));
+        d.Ok();
+      });
+      const AlarmState saved = Committed(tag);
+      EXPECT_EQ(saved.types, std::vector(before.types.begin(), before.types.begin() + foreign.size()));
+      EXPECT_EQ(saved.flags, before.flags - (page->rows.size() << 11));
+    }
   }
 }
 
@@ -442,26 +454,6 @@ TEST_F(AlarmIndexTest, RefusedOrClearedIndexWritesNothing) {
       EXPECT_TRUE(posted.empty());
       EXPECT_EQ(CommittedElements(tag, 10), before);
     }
-  }
-}
-
-TEST_F(AlarmPageTest, SystemTagIsReadOnlyYetSavedAndAnnouncedAtOk) {
-  for (const Page* page : kPages) {
-    SCOPED_TRACE(page->name);
-    const std::u16string tag = FromUtf8(std::string("Sys") + page->name);
-    const WORD number = host().AddSystemTag(tag, page->type);
-    Give(tag, {{page->rows[0].code, u"Stored"}});
-    // Held in memory only: the save at OK commits it.
-    host().ElementOf(tag).SetTypeMessage(page->rows[0].code, u"In memory");
-    const auto posted = RunPage(*page, tag, [&](driver::Driver& d) {
-      for (int id : {page->rows[0].check, page->rows[0].message, IDC_ALARMS_ENABLED, IDC_REMOTE_ACK_TAG})
-        EXPECT_FALSE(d.Enabled(id)) << id;
-      EXPECT_EQ(d.Text(page->rows[0].message), u"In memory");
-      d.Ok();
-      EXPECT_TRUE(d.Closed());
-    });
-    EXPECT_EQ(Committed(tag).Type(page->rows[0].code)->message, u"In memory");
-    EXPECT_EQ(posted, (std::vector{Announced(number, 0)}));
   }
 }
 
