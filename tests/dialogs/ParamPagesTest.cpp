@@ -237,7 +237,7 @@ TEST_P(EveryParamPage, CancelOrAPageNeverShownWritesNothing) {
 // stored value (31 characters, 1024 on a String tag): it is shown whole, and OK stores it unchanged
 // or refuses it, never a shortened copy. A String tag takes any text up to 1023 characters; what is
 // stored shows again at the next opening.
-TEST_F(ParamPageTest, StartupValueMustParseAsTheTagsTypeAndIsStoredAsTyped) {
+TEST_F(ParamPageTest, StartupValueIsShownWholeMustParseAsTheTagsTypeAndIsStoredNeverShortened) {
   const std::u16string blanks(300, u' ');
   std::u16string longest(1023, u'a');
   longest.front() = u' ';
