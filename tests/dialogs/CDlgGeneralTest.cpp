@@ -20,16 +20,12 @@
 
 namespace {
 
-constexpr int kBoolean = 0;
-constexpr int kInteger = 1;
-constexpr int kReal = 2;
-constexpr int kString = 3;
 
 const std::vector<std::u16string> kBaseTypes = {u"Boolean", u"Integer", u"Real", u"String"};
 
 // A tag's definition as the host holds it.
 struct Definition {
-  int type = kInteger;
+  int type = kTypeInteger;
   int size = 0;
   std::u16string description{};
   int scope = 0;
@@ -86,7 +82,7 @@ class CDlgGeneralTest : public support::PageTest {
 
 // Only the name exactly as given opens the dialog.
 TEST_F(CDlgGeneralTest, ShowsTheTagAndSavesWhatThePersonChanged) {
-  AddTag(u"Tank", {.type = kInteger, .size = 0, .description = u"Level", .scope = 0});
+  AddTag(u"Tank", {.type = kTypeInteger, .size = 0, .description = u"Level", .scope = 0});
   for (const auto* name : {u" Tank", u"Tank ", u"Nothing", u""}) EXPECT_FALSE(Open(name));
   const bool ok = Edit(u"Tank", [&](driver::Driver& d) {
     EXPECT_EQ(d.Title(), u"Properties");
@@ -105,7 +101,7 @@ TEST_F(CDlgGeneralTest, ShowsTheTagAndSavesWhatThePersonChanged) {
     EXPECT_EQ(d.Result(), IDOK);
   });
   EXPECT_TRUE(ok);
-  EXPECT_EQ(Committed(u"Tank"), (Definition{kReal, 12, std::u16string(128, u'd'), 1}));
+  EXPECT_EQ(Committed(u"Tank"), (Definition{kTypeReal, 12, std::u16string(128, u'd'), 1}));
 }
 
 TEST_F(CDlgGeneralTest, TypeListHoldsTheBaseTypesThenTheClasses) {
@@ -122,20 +118,20 @@ TEST_F(CDlgGeneralTest, TypeListHoldsTheBaseTypesThenTheClasses) {
     int savedType;
   };
   const Case cases[] = {
-      {"no classes: exactly the four base types", {}, kString, u"String", nullptr, kString},
+      {"no classes: exactly the four base types", {}, kTypeString, u"String", nullptr, kTypeString},
       {"class n stands at n + 3 and saves n + 3", {u"Pump", u"Valve"}, 5, u"Valve", nullptr, 5},
       {"class name matched ignoring case", {u"PUMP"}, 4, u"PUMP", nullptr, 4},
-      {"a base type chosen for a class tag", {u"Pump", u"Valve"}, 5, u"Valve", u"Boolean", kBoolean},
-      {"a class chosen for an Integer tag", {u"Pump", u"Valve"}, kInteger, u"Integer", u"Valve", 5},
-      {"unmatched class name shows Boolean and saves 0", {u"Pump", longClass}, 5, u"Boolean", nullptr, kBoolean},
-      {"a class the host cannot find by its text saves 4", {u"Pump", longClass}, kInteger, u"Integer",
+      {"a base type chosen for a class tag", {u"Pump", u"Valve"}, 5, u"Valve", u"Boolean", kTypeBoolean},
+      {"a class chosen for an Integer tag", {u"Pump", u"Valve"}, kTypeInteger, u"Integer", u"Valve", 5},
+      {"unmatched class name shows Boolean and saves 0", {u"Pump", longClass}, 5, u"Boolean", nullptr, kTypeBoolean},
+      {"a class the host cannot find by its text saves 4", {u"Pump", longClass}, kTypeInteger, u"Integer",
        shownLongClass.c_str(), 4},
   };
   int number = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     support::TempProject caseProject;
-    for (const auto& name : c.classes) host().AddClass(name, {{u"On", kBoolean, u""}});
+    for (const auto& name : c.classes) host().AddClass(name, {{u"On", kTypeBoolean, u""}});
     const std::u16string tag = u"Tag" + std::u16string(1, static_cast<char16_t>(u'A' + number++));
     AddTag(tag, {.type = c.storedType});
     std::vector<std::u16string> listed = kBaseTypes;
@@ -180,7 +176,7 @@ TEST_F(CDlgGeneralTest, SourceOfTheTagDecidesWhatMayChange) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     support::TempProject caseProject;
-    AddTag(u"Tank", {.type = kInteger, .size = 4, .description = u"Level", .scope = 1});
+    AddTag(u"Tank", {.type = kTypeInteger, .size = 4, .description = u"Level", .scope = 1});
     for (const auto& [section, assignment] : c.settings) {
       const auto eq = assignment.find('=');
       caseProject.SetSetting(section, assignment.substr(0, eq), assignment.substr(eq + 1));
@@ -267,14 +263,14 @@ TEST_F(CDlgGeneralTest, SizeDescriptionAndDatabasePointsWithinTheirLimits) {
 // closes the dialog as cancelled.
 TEST_F(CDlgGeneralTest, EditAccessAndTheTagnameFieldDecideWhatOkWrites) {
   AddTag(u"Tank", {.description = u"Level"});
-  AddTag(u"Pump", {.type = kBoolean, .description = u"Motor"});
+  AddTag(u"Pump", {.type = kTypeBoolean, .description = u"Motor"});
   auto other = std::make_unique<hostsim::ForeignEditLock>(project.Folder());
   EXPECT_TRUE(Edit(u"Tank", [&](driver::Driver& d) {
     Retype(d, IDC_DESCRIPTION, u"Volume");
     Retype(d, IDC_TAG_SIZE, u"abc");  // not even validated while refused
     d.Ok();
     EXPECT_FALSE(d.Closed());
-    EXPECT_EQ(Held(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
+    EXPECT_EQ(Held(u"Tank"), (Definition{kTypeInteger, 0, u"Level", 0}));
     other.reset();
     Retype(d, IDC_TAG_SIZE, u"2");
     Retype(d, IDC_TAGNAME, u"Nothing");
@@ -288,9 +284,9 @@ TEST_F(CDlgGeneralTest, EditAccessAndTheTagnameFieldDecideWhatOkWrites) {
     d.Ok();
     EXPECT_EQ(d.Result(), IDCANCEL);
   }));
-  EXPECT_EQ(Committed(u"Tank"), (Definition{kInteger, 0, u"Level", 0}));
-  EXPECT_EQ(Committed(u"Pump"), (Definition{kInteger, 2, u"Volume", 0}));
-  EXPECT_EQ(Committed(u"Date"), (Definition{kString, 0, u"", 0}));
+  EXPECT_EQ(Committed(u"Tank"), (Definition{kTypeInteger, 0, u"Level", 0}));
+  EXPECT_EQ(Committed(u"Pump"), (Definition{kTypeInteger, 2, u"Volume", 0}));
+  EXPECT_EQ(Committed(u"Date"), (Definition{kTypeString, 0, u"", 0}));
 }
 
 }  // namespace

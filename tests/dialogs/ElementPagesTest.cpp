@@ -25,7 +25,6 @@ namespace {
 using driver::FromUtf8;
 using Script = std::function<void(driver::Driver&)>;
 
-constexpr int kBoolean = 0, kInteger = 1, kReal = 2, kString = 3;
 
 const std::u16string kIntegerPrompt = u"Please enter an integer.";
 std::u16string RangePrompt(int low, int high) {
@@ -36,14 +35,31 @@ std::u16string Element(std::u16string_view tag, int index) {
   return std::u16string(tag) + u"[" + FromUtf8(std::to_string(index)) + u"]";
 }
 
+// State is what the host holds for one element, as Current reads it.
+template <class State>
 class ElementPageTest : public support::PageTest {
  protected:
   ElementPageTest() : PageTest({.standardTags = false}) {}
 
-  std::u16string AddTag(const char* prefix, int type, int size) {
-    const std::u16string name = NewName(FromUtf8(prefix));
-    host().AddTag(name, type, size);
+  // A tag of the page's kind, named after it.
+  template <class Kind>
+  std::u16string AddTag(const Kind& kind, int size = 0) {
+    const std::u16string name = NewName(FromUtf8(kind.name));
+    host().AddTag(name, kind.type, size);
     return name;
+  }
+
+  virtual State Current(std::u16string_view element) = 0;
+  // What was committed: the project is reopened first.
+  State Committed(std::u16string_view element) {
+    project.Reopen();
+    return Current(element);
+  }
+  std::vector<State> CommittedElements(std::u16string_view tag, int size) {
+    project.Reopen();
+    std::vector<State> all;
+    for (int i = 0; i <= size; ++i) all.push_back(Current(Element(tag, i)));
+    return all;
   }
 
   // Builds the page as the sheet's builder does, from the tag name and the element-index field of
@@ -71,10 +87,10 @@ struct Page {
   int type;
   std::vector<Row> rows;
   std::vector<int> headings;
-  bool numeric() const { return type != kBoolean; }
+  bool numeric() const { return type != kTypeBoolean; }
 };
 const Page kNum{"Integer",
-                kInteger,
+                kTypeInteger,
                 {{1, IDC_HIHI_ENABLED, IDC_HIHI_LIMIT, 0, IDC_HIHI_MESSAGE, IDC_HIHI_GROUP, IDC_HIHI_PRIORITY, IDC_HIHI_SELECTION},
                  {2, IDC_HI_ENABLED, IDC_HI_LIMIT, 0, IDC_HI_MESSAGE, IDC_HI_GROUP, IDC_HI_PRIORITY, IDC_HI_SELECTION},
                  {4, IDC_LO_ENABLED, IDC_LO_LIMIT, 0, IDC_LO_MESSAGE, IDC_LO_GROUP, IDC_LO_PRIORITY, IDC_LO_SELECTION},
@@ -84,7 +100,7 @@ const Page kNum{"Integer",
                  {64, IDC_DEVM_ENABLED, IDC_DEVM_LIMIT, 0, IDC_DEVM_MESSAGE, IDC_DEVM_GROUP, IDC_DEVM_PRIORITY, IDC_DEVM_SELECTION}},
                 {IDC_HEAD_LIMIT, IDC_HEAD_MESSAGE, IDC_HEAD_GROUP, IDC_HEAD_PRIORITY, IDC_HEAD_SELECTION}};
 const Page kBool{"Boolean",
-                 kBoolean,
+                 kTypeBoolean,
                  {{4, IDC_OFF_ENABLED, 0, 0, IDC_OFF_MESSAGE, IDC_OFF_GROUP, IDC_OFF_PRIORITY, IDC_OFF_SELECTION},
                   {2, IDC_ON_ENABLED, 0, 0, IDC_ON_MESSAGE, IDC_ON_GROUP, IDC_ON_PRIORITY, IDC_ON_SELECTION},
                   {16, IDC_CHANGED_ENABLED, 0, 0, IDC_CHANGED_MESSAGE, IDC_CHANGED_GROUP, IDC_CHANGED_PRIORITY, IDC_CHANGED_SELECTION}},
@@ -138,9 +154,8 @@ struct Alarm {
   double limit = 0;
 };
 
-class AlarmPageTest : public ElementPageTest {
+class AlarmPageTest : public ElementPageTest<AlarmState> {
  protected:
-  std::u16string AddTag(const Page& page, int size = 0) { return ElementPageTest::AddTag(page.name, page.type, size); }
   WORD Number(std::u16string_view name) { return host().Database().FindTag(name)->number; }
 
   // Gives the element these alarm types and commits it.
@@ -157,7 +172,7 @@ class AlarmPageTest : public ElementPageTest {
     host().Commit(element);
   }
 
-  AlarmState Current(std::u16string_view element) {
+  AlarmState Current(std::u16string_view element) override {
     const AlarmInfoRecord* info = host().Record(element).pAlarmInfo;
     if (info == nullptr) return {};
     AlarmState s{true, info->dwFlags, info->dDeadBand, info->dDeviationDeadBand,
@@ -170,10 +185,6 @@ class AlarmPageTest : public ElementPageTest {
                          t.szSelection, t.dLimit});
     }
     return s;
-  }
-  AlarmState Committed(std::u16string_view element) {
-    project.Reopen();
-    return Current(element);
   }
 
   std::vector<hostsim::PostedMessage> RunPage(const Page& page, std::u16string_view name, Script script) {
@@ -302,55 +313,67 @@ TEST_F(AlarmPageTest, ValuesAreRefusedOrCutToTheirLimits) {
 }
 
 // Everything the page shows comes back unchanged: texts held elsewhere, the rate unit, the bits of
-// the flags words that belong to the host, and the types of codes the page has no row for. Then
-// unchecking every row removes every type of the page and no other.
+// the flags words that belong to the host, the types of codes the page has no row for, and what was
+// held in memory only (the save at OK commits it), even on a system tag, whose page is read-only.
+// Then unchecking every row removes every type of the page and no other.
 TEST_F(AlarmPageTest, OkWithoutChangesWritesBackWhatWasStoredAndUncheckingRemovesThePagesTypes) {
   const std::u16string longText(70, u'L');
+  const auto systemTag = [](const Page& page) { return FromUtf8(std::string("Sys") + page.name); };
+  for (const Page* page : kPages) host().AddSystemTag(systemTag(*page), page->type);
   for (const Page* page : kPages) {
-    SCOPED_TRACE(page->name);
-    const std::u16string tag = AddTag(*page);
-    const std::vector<DWORD> foreign = page->numeric() ? std::vector<DWORD>{128} : std::vector<DWORD>{1, 8, 32, 64};
-    std::vector<Alarm> alarms;
-    for (DWORD code : foreign) alarms.push_back({code, u"Foreign", 9, 99, 3.5});
-    for (const Row& row : page->rows) alarms.push_back({row.code, longText + u"!", 4095, 255, -2.5});
-    Give(tag, alarms);
-    hostsim::Element& e = host().ElementOf(tag);
-    AlarmInfoRecord& info = *e.Info();
-    info.dwFlags |= 0xFFFF00FFu & ~AlarmInfoRecord::TranslationEnabled::kMask;
-    info.dDeadBand = 0.125;
-    info.dDeviationDeadBand = 7;
-    e.SetRemoteAck(u"Ack_" + longText);
-    e.SetDeviationSetpoint(page->numeric() ? u"Sp_" + longText : u"");
-    for (const Row& row : page->rows) {
-      e.FindType(row.code)->dwFlags |= 0xC0000300u;
-      e.SetTypeSelection(row.code, u"SEL7777");
-    }
-    std::copy_n(u"Open", 5, info.szOnText);
-    host().Commit(tag);
-    const AlarmState before = Current(tag);
-    const auto posted = RunPage(*page, tag, [&](driver::Driver& d) {
-      EXPECT_EQ(d.Text(page->rows[0].message), longText + u"!");
-      EXPECT_EQ(d.Text(IDC_REMOTE_ACK_TAG), u"Ack_" + longText);
-      if (page->numeric()) {
-        EXPECT_EQ(d.Selected(IDC_RATE_UNIT), u"");
-        EXPECT_EQ(d.Text(IDC_DEVIATION_SETPOINT), u"Sp_" + longText);
-      } else {
-        EXPECT_EQ(d.Text(IDC_ON_TEXT), u"Open");
+    for (const bool system : {false, true}) {
+      SCOPED_TRACE(testing::Message() << page->name << (system ? " system tag" : ""));
+      const std::u16string tag = system ? systemTag(*page) : AddTag(*page);
+      const std::vector<DWORD> foreign = page->numeric() ? std::vector<DWORD>{128} : std::vector<DWORD>{1, 8, 32, 64};
+      std::vector<Alarm> alarms;
+      for (DWORD code : foreign) alarms.push_back({code, u"Foreign", 9, 99, 3.5});
+      for (const Row& row : page->rows) alarms.push_back({row.code, longText + u"!", 4095, 255, -2.5});
+      Give(tag, alarms);
+      hostsim::Element& e = host().ElementOf(tag);
+      AlarmInfoRecord& info = *e.Info();
+      info.dwFlags |= 0xFFFF00FFu & ~AlarmInfoRecord::TranslationEnabled::kMask;
+      info.dDeadBand = 0.125;
+      info.dDeviationDeadBand = 7;
+      e.SetRemoteAck(u"Ack_" + longText);
+      e.SetDeviationSetpoint(page->numeric() ? u"Sp_" + longText : u"");
+      for (const Row& row : page->rows) {
+        e.FindType(row.code)->dwFlags |= 0xC0000300u;
+        e.SetTypeSelection(row.code, u"SEL7777");
       }
-      d.Ok();
-    });
-    EXPECT_EQ(Committed(tag), before);
-    EXPECT_EQ(posted.size(), 1u);
+      std::copy_n(u"Open", 5, info.szOnText);
+      host().Commit(tag);
+      host().ElementOf(tag).SetTypeMessage(page->rows[1].code, u"In memory");
+      const AlarmState before = Current(tag);
+      const auto posted = RunPage(*page, tag, [&](driver::Driver& d) {
+        if (system) {
+          for (int id : {page->rows[0].check, page->rows[0].message, IDC_ALARMS_ENABLED, IDC_REMOTE_ACK_TAG})
+            EXPECT_FALSE(d.Enabled(id)) << id;
+        }
+        EXPECT_EQ(d.Text(page->rows[0].message), longText + u"!");
+        EXPECT_EQ(d.Text(page->rows[1].message), u"In memory");
+        EXPECT_EQ(d.Text(IDC_REMOTE_ACK_TAG), u"Ack_" + longText);
+        if (page->numeric()) {
+          EXPECT_EQ(d.Selected(IDC_RATE_UNIT), u"");
+          EXPECT_EQ(d.Text(IDC_DEVIATION_SETPOINT), u"Sp_" + longText);
+        } else {
+          EXPECT_EQ(d.Text(IDC_ON_TEXT), u"Open");
+        }
+        d.Ok();
+      });
+      EXPECT_EQ(Committed(tag), before);
+      EXPECT_EQ(posted, (std::vector{Announced(Number(tag), 0)}));
+      if (system) continue;
 
-    RunPage(*page, tag, [&](driver::Driver& d) {
-      for (const Row& row : page->rows) d.Click(row.check);
-      for (int id : page->headings) EXPECT_FALSE(d.Visible(id)) << id;
-      EXPECT_TRUE(d.Checked(IDC_ALARMS_ENABLED));
-      d.Ok();
-    });
-    const AlarmState saved = Committed(tag);
-    EXPECT_EQ(saved.types, std::vector(before.types.begin(), before.types.begin() + foreign.size()));
-    EXPECT_EQ(saved.flags, before.flags - (page->rows.size() << 11));
+      RunPage(*page, tag, [&](driver::Driver& d) {
+        for (const Row& row : page->rows) d.Click(row.check);
+        for (int id : page->headings) EXPECT_FALSE(d.Visible(id)) << id;
+        EXPECT_TRUE(d.Checked(IDC_ALARMS_ENABLED));
+        d.Ok();
+      });
+      const AlarmState saved = Committed(tag);
+      EXPECT_EQ(saved.types, std::vector(before.types.begin(), before.types.begin() + foreign.size()));
+      EXPECT_EQ(saved.flags, before.flags - (page->rows.size() << 11));
+    }
   }
 }
 
@@ -363,12 +386,6 @@ class AlarmIndexTest : public AlarmPageTest {
     for (int i : {1, 3, 12})
       if (i <= size) Give(Element(tag, i), {{page.rows[1].code, u"Element " + FromUtf8(std::to_string(i))}});
     return tag;
-  }
-  std::vector<AlarmState> CommittedElements(std::u16string_view tag, int size) {
-    project.Reopen();
-    std::vector<AlarmState> all;
-    for (int i = 0; i <= size; ++i) all.push_back(Current(Element(tag, i)));
-    return all;
   }
 };
 
@@ -440,26 +457,6 @@ TEST_F(AlarmIndexTest, RefusedOrClearedIndexWritesNothing) {
   }
 }
 
-TEST_F(AlarmPageTest, SystemTagIsReadOnlyYetSavedAndAnnouncedAtOk) {
-  for (const Page* page : kPages) {
-    SCOPED_TRACE(page->name);
-    const std::u16string tag = FromUtf8(std::string("Sys") + page->name);
-    const WORD number = host().AddSystemTag(tag, page->type);
-    Give(tag, {{page->rows[0].code, u"Stored"}});
-    // Held in memory only: the save at OK commits it.
-    host().ElementOf(tag).SetTypeMessage(page->rows[0].code, u"In memory");
-    const auto posted = RunPage(*page, tag, [&](driver::Driver& d) {
-      for (int id : {page->rows[0].check, page->rows[0].message, IDC_ALARMS_ENABLED, IDC_REMOTE_ACK_TAG})
-        EXPECT_FALSE(d.Enabled(id)) << id;
-      EXPECT_EQ(d.Text(page->rows[0].message), u"In memory");
-      d.Ok();
-      EXPECT_TRUE(d.Closed());
-    });
-    EXPECT_EQ(Committed(tag).Type(page->rows[0].code)->message, u"In memory");
-    EXPECT_EQ(posted, (std::vector{Announced(number, 0)}));
-  }
-}
-
 // The display texts are not reset by a load: an element without alarms gets those shown before.
 TEST_F(AlarmIndexTest, BooleanPageSavesOnBeforeOffAndCarriesItsTextsToTheNextElement) {
   const std::u16string tag = AddTag(kBool, 2);
@@ -490,10 +487,10 @@ struct Kind {
   // The numeric page, with the log dead band.
   bool numeric;
 };
-const Kind kAllKinds[] = {{"Integer", kInteger, true}, {"Real", kReal, true}, {"Boolean", kBoolean, false},
-                          {"String", kString, false}};
+const Kind kAllKinds[] = {{"Integer", kTypeInteger, true}, {"Real", kTypeReal, true}, {"Boolean", kTypeBoolean, false},
+                          {"String", kTypeString, false}};
 // One tag type per page.
-const Kind kHistoryPages[] = {{"Integer", kInteger, true}, {"Boolean", kBoolean, false}};
+const Kind kHistoryPages[] = {{"Integer", kTypeInteger, true}, {"Boolean", kTypeBoolean, false}};
 
 // What an element record holds for the History pages.
 struct History {
@@ -510,14 +507,12 @@ void PrintTo(const History& h, std::ostream* out) {
        << "), dead band " << h.deadBand << "}";
 }
 
-class HistoryPageTest : public ElementPageTest {
+class HistoryPageTest : public ElementPageTest<History> {
  protected:
   HistoryPageTest() {
-    host().AddSystemTag(u"SysCount", kInteger);
-    host().AddSystemTag(u"SysText", kString);
+    host().AddSystemTag(u"SysCount", kTypeInteger);
+    host().AddSystemTag(u"SysText", kTypeString);
   }
-
-  std::u16string AddTag(const Kind& kind, int size = 0) { return ElementPageTest::AddTag(kind.name, kind.type, size); }
 
   // Sets the history fields of the element's record in place; the other bits keep their values.
   void Edit(std::u16string_view element, bool enabled, DWORD group, double deadBand) {
@@ -531,20 +526,9 @@ class HistoryPageTest : public ElementPageTest {
     host().Commit(element);
   }
 
-  History Current(std::u16string_view element) {
+  History Current(std::u16string_view element) override {
     const VarRecord& record = host().Record(element);
     return {record.dwFlags, record.dLogDeadBand};
-  }
-  // What was committed: the project is reopened first.
-  History Committed(std::u16string_view element) {
-    project.Reopen();
-    return Current(element);
-  }
-  std::vector<History> CommittedElements(std::u16string_view tag, int size) {
-    project.Reopen();
-    std::vector<History> all;
-    for (int i = 0; i <= size; ++i) all.push_back(Current(Element(tag, i)));
-    return all;
   }
 
   void RunPage(const Kind& kind, std::u16string_view name, Script script) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int kBoolean = 0, kInteger = 1, kReal = 2, kString = 3;
 const char16_t* const kSystemTags[] = {u"SysFlag", u"SysCount", u"SysLevel", u"SysText"};
 
 // The parameters of a tag as the host holds them.
@@ -48,8 +48,8 @@ void PrintTo(const StoredParams& params, std::ostream* out) {
 class ParamPageTest : public support::PageTest {
  protected:
   ParamPageTest() : PageTest({.standardTags = false}) {
-    for (int type = kBoolean; type <= kString; ++type) host().AddSystemTag(kSystemTags[type], type);
-    host().AddSoftPlcTag(u"PlcStatus", kInteger);
+    for (int type = kTypeBoolean; type <= kTypeString; ++type) host().AddSystemTag(kSystemTags[type], type);
+    host().AddSoftPlcTag(u"PlcStatus", kTypeInteger);
   }
 
   static std::u16string SystemTag(int type) { return kSystemTags[type]; }
@@ -91,8 +91,8 @@ class ParamPageTest : public support::PageTest {
   std::unique_ptr<CPropertyPage> PageFor(std::u16string_view tag) {
     const std::u16string name(tag);
     switch (host().Database().FindTag(tag)->type) {
-      case kBoolean: return std::make_unique<CBoolParamDlg>(name.c_str(), nullptr);
-      case kString: return std::make_unique<CStrParamDlg>(name.c_str(), nullptr);
+      case kTypeBoolean: return std::make_unique<CBoolParamDlg>(name.c_str(), nullptr);
+      case kTypeString: return std::make_unique<CStrParamDlg>(name.c_str(), nullptr);
       default: return std::make_unique<CNumParamDlg>(name.c_str(), nullptr);
     }
   }
@@ -112,9 +112,6 @@ struct PageKind {
   int type;
   DWORD pageBits;             // the flag bits the page has boxes for
   std::vector<int> controls;  // disabled for a system tag
-  std::u16string emptyShown;  // an empty stored startup value shows as this
-  std::u16string longest;     // the longest startup value the page reads back from the host
-  const char16_t* prompt;     // what OK says to it, or nullptr when it is stored as it stands
 };
 
 void PrintTo(const PageKind& kind, std::ostream* out) { *out << kind.name; }
@@ -131,36 +128,11 @@ class EveryParamPage : public ParamPageTest, public testing::WithParamInterface<
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, EveryParamPage,
-    testing::Values(PageKind{"Boolean", kBoolean, 0x3, kTextControls, u"0",
-                             std::u16string(30, u' ') + u"1", nullptr},
-                    PageKind{"Integer", kInteger, 0xF, kNumControls, u"0",
-                             std::u16string(29, u' ') + u"42", nullptr},
-                    PageKind{"Real", kReal, 0xF, kNumControls, u"0",
-                             u"1.00000000000000000000000000005", nullptr},
-                    PageKind{"String", kString, 0x3, kTextControls, u"",
-                             std::u16string(1023, u'a') + u"z", u"Please enter no more than 1023 characters."}),
+    testing::Values(PageKind{"Boolean", kTypeBoolean, 0x3, kTextControls},
+                    PageKind{"Integer", kTypeInteger, 0xF, kNumControls},
+                    PageKind{"Real", kTypeReal, 0xF, kNumControls},
+                    PageKind{"String", kTypeString, 0x3, kTextControls}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// An empty stored startup value shows and is stored as the page shows it. The host hands back the
-// whole stored value (31 characters, 1024 on a String tag): it is shown whole, and OK stores it
-// unchanged or refuses it, never a shortened copy.
-TEST_P(EveryParamPage, StoredStartupValueIsShownWholeAndNeverStoredShortened) {
-  const std::pair<std::u16string, const char16_t*> cases[] = {{u"", nullptr}, {GetParam().longest, GetParam().prompt}};
-  for (const auto& [stored, prompt] : cases) {
-    SCOPED_TRACE(stored.size());
-    const std::u16string shown = stored.empty() ? GetParam().emptyShown : stored;
-    const std::u16string tag = AddTag(Type());
-    Store(tag, {.startup = stored});
-    RunPage(tag, [&](driver::Driver& d) {
-      EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), shown);
-      if (prompt != nullptr) user.ExpectBox(prompt);
-      d.Ok();
-      EXPECT_EQ(d.Closed(), prompt == nullptr);
-      if (prompt != nullptr) d.Cancel();
-    });
-    EXPECT_EQ(Committed(tag).startup, shown);
-  }
-}
 
 // Every box toggles its own flag bit only; on a Windows CE project the Retentive Parameters box is
 // disabled, and its bit kept.
@@ -261,43 +233,56 @@ TEST_P(EveryParamPage, CancelOrAPageNeverShownWritesNothing) {
   }
 }
 
-// A String tag takes any text up to 1023 characters; what is stored shows again at the next opening.
-TEST_F(ParamPageTest, StartupValueMustParseAsTheTagsTypeAndIsStoredAsTyped) {
+// An empty stored value shows, and is stored, as the page shows it. The host hands back the whole
+// stored value (31 characters, 1024 on a String tag): it is shown whole, and OK stores it unchanged
+// or refuses it, never a shortened copy. A String tag takes any text up to 1023 characters; what is
+// stored shows again at the next opening.
+TEST_F(ParamPageTest, StartupValueIsShownWholeMustParseAsTheTagsTypeAndIsStoredNeverShortened) {
   const std::u16string blanks(300, u' ');
   std::u16string longest(1023, u'a');
   longest.front() = u' ';
   struct Case {
     const char* what;
     int type;
-    std::u16string typed;
-    const char16_t* prompt = nullptr;  // null: accepted
-    std::u16string shown = {};         // empty: as typed
+    std::optional<std::u16string> typed;  // none: left as loaded
+    const char16_t* prompt = nullptr;     // null: accepted
+    std::u16string shown = {};            // empty: as typed, or as stored
+    std::u16string stored = u"7";
   };
   const Case cases[] = {
-      {"integer with blanks around it", kInteger, u" 12 "},
-      {"integer refuses a fraction", kInteger, u"1.5", afx_prompt::kInteger},
-      {"integer refuses an exponent", kInteger, u"1e3", afx_prompt::kInteger},
-      {"integer refuses letters", kInteger, u"abc", afx_prompt::kInteger},
-      {"real takes a fraction", kReal, u"1.5"},
-      {"real takes an exponent", kReal, u"1e3"},
-      {"real with blanks around it", kReal, u" 7 "},
-      {"real refuses letters", kReal, u"abc", afx_prompt::kNumber},
-      {"blanks only", kInteger, u"   "},
-      {"empty", kReal, u""},
-      {"a long text is checked whole: number", kInteger, blanks + u"5"},
-      {"a long text is checked whole: letters", kReal, blanks + u"x", afx_prompt::kNumber},
-      {"string with blanks around it", kString, u"  on line 2  "},
-      {"string empty", kString, u""},
-      {"string of 1023 characters", kString, longest},
-      {"a 1024th character is refused", kString, longest + u"b", nullptr, longest},
+      {"integer with blanks around it", kTypeInteger, u" 12 "},
+      {"integer refuses a fraction", kTypeInteger, u"1.5", afx_prompt::kInteger},
+      {"integer refuses an exponent", kTypeInteger, u"1e3", afx_prompt::kInteger},
+      {"integer refuses letters", kTypeInteger, u"abc", afx_prompt::kInteger},
+      {"real takes a fraction", kTypeReal, u"1.5"},
+      {"real takes an exponent", kTypeReal, u"1e3"},
+      {"real with blanks around it", kTypeReal, u" 7 "},
+      {"real refuses letters", kTypeReal, u"abc", afx_prompt::kNumber},
+      {"blanks only", kTypeInteger, u"   "},
+      {"empty", kTypeReal, u""},
+      {"a long text is checked whole: number", kTypeInteger, blanks + u"5"},
+      {"a long text is checked whole: letters", kTypeReal, blanks + u"x", afx_prompt::kNumber},
+      {"string with blanks around it", kTypeString, u"  on line 2  "},
+      {"string empty", kTypeString, u""},
+      {"string of 1023 characters", kTypeString, longest},
+      {"a 1024th character is refused", kTypeString, longest + u"b", nullptr, longest},
+      {"stored empty: Boolean", kTypeBoolean, {}, nullptr, u"0", u""},
+      {"stored empty: Integer", kTypeInteger, {}, nullptr, u"0", u""},
+      {"stored empty: Real", kTypeReal, {}, nullptr, u"0", u""},
+      {"stored empty: String", kTypeString, {}, nullptr, u"", u""},
+      {"stored 31 characters: Boolean", kTypeBoolean, {}, nullptr, u"", std::u16string(30, u' ') + u"1"},
+      {"stored 31 characters: Integer", kTypeInteger, {}, nullptr, u"", std::u16string(29, u' ') + u"42"},
+      {"stored 31 characters: Real", kTypeReal, {}, nullptr, u"", u"1.00000000000000000000000000005"},
+      {"stored 1024 characters", kTypeString, {}, u"Please enter no more than 1023 characters.", u"",
+       std::u16string(1023, u'a') + u"z"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::u16string shown = c.shown.empty() ? c.typed : c.shown;
+    const std::u16string shown = !c.shown.empty() ? c.shown : c.typed ? *c.typed : c.stored;
     const std::u16string tag = AddTag(c.type);
-    Store(tag, {.startup = u"7"});
+    Store(tag, {.startup = c.stored});
     RunPage(tag, [&](driver::Driver& d) {
-      Retype(d, IDC_STARTUP_VALUE, c.typed);
+      if (c.typed) Retype(d, IDC_STARTUP_VALUE, *c.typed);
       EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), shown);
       if (c.prompt != nullptr) user.ExpectBox(c.prompt);
       d.Ok();
@@ -307,9 +292,9 @@ TEST_F(ParamPageTest, StartupValueMustParseAsTheTagsTypeAndIsStoredAsTyped) {
         d.Cancel();
       }
     });
-    const std::u16string stored = c.prompt != nullptr ? u"7" : shown;
+    const std::u16string stored = c.prompt != nullptr ? c.stored : shown;
     EXPECT_EQ(Committed(tag).startup, stored);
-    if (c.type != kString) continue;
+    if (c.type != kTypeString) continue;
     RunPage(tag, [&](driver::Driver& d) {
       EXPECT_EQ(d.Text(IDC_STARTUP_VALUE), stored);
       d.Cancel();
@@ -318,7 +303,7 @@ TEST_F(ParamPageTest, StartupValueMustParseAsTheTagsTypeAndIsStoredAsTyped) {
 }
 
 TEST_F(ParamPageTest, LoadsTheStoredParametersAndStoresMinimumAboveMaximumAsEntered) {
-  const std::u16string tag = AddTag(kReal);
+  const std::u16string tag = AddTag(kTypeReal);
   Store(tag, {.flags = 0xF, .engMin = -2.5, .engMax = 1e20, .deadBand = 0.125, .unit = u"m3/h", .startup = u"3.25"});
   RunPage(tag, [&](driver::Driver& d) {
     for (int box : {IDC_RETENTIVE_VALUE, IDC_RETENTIVE_PARAMETERS, IDC_DEAD_BAND_ENABLED, IDC_SMOOTHING}) {
@@ -356,7 +341,7 @@ TEST_F(ParamPageTest, DeadBandEditFollowsItsBoxAndItsValueIsSavedEitherWay) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const DWORD savedFlags = c.storedFlags ^ (c.click ? 0x4u : 0u);
-    const std::u16string tag = AddTag(kReal);
+    const std::u16string tag = AddTag(kTypeReal);
     Store(tag, {.flags = c.storedFlags, .deadBand = 1.25});
     RunPage(tag, [&](driver::Driver& d) {
       EXPECT_EQ(d.Enabled(IDC_DEAD_BAND), c.storedFlags != 0);
@@ -390,7 +375,7 @@ TEST_F(ParamPageTest, StartupValueMustBeBlankZeroOrOneAndIsStoredAsTyped) {
     for (const Case& c : cases) {
       SCOPED_TRACE(testing::Message() << "\"" << driver::ToUtf8(c.typed) << "\" left by "
                                       << (leaveByPage ? "page switch" : "OK"));
-      const std::u16string tag = AddTag(kBoolean);
+      const std::u16string tag = AddTag(kTypeBoolean);
       Store(tag, {.startup = u"1"});
       RunPage(tag, [&](driver::Driver& d) {
         Retype(d, IDC_STARTUP_VALUE, c.typed);
@@ -419,7 +404,7 @@ TEST_F(ParamPageTest, StartupValueMustBeBlankZeroOrOneAndIsStoredAsTyped) {
 TEST_F(ParamPageTest, StoredValueOtherThanZeroOrOneIsReportedAtLoadAndAtEveryAttemptToLeave) {
   for (const bool system : {false, true}) {
     SCOPED_TRACE(system ? "system tag" : "user tag");
-    const std::u16string tag = system ? SystemTag(kBoolean) : AddTag(kBoolean);
+    const std::u16string tag = system ? SystemTag(kTypeBoolean) : AddTag(kTypeBoolean);
     Store(tag, {.startup = u"5"});
     const int modified = host().TagListModifiedCount();
     user.ExpectBox(kInvalidBoolean);
