@@ -32,24 +32,21 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
-# One worker for the target's share of the runs; the first takes what the division leaves.
-worker() {
-  local target=$1 share=$2
-  "$build/bin/$target" -runs="$share" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
-    -print_final_stats=1 -artifact_prefix="$build/" "$build/corpus/$target" "fuzz/corpus/$target"
-}
 for target in "${targets[@]}"; do
   mkdir -p "$build/corpus/$target"
   echo "fuzz: $target for $runs runs or ${seconds}s"
+  fuzzer=("$build/bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384
+    -print_final_stats=1 -artifact_prefix="$build/" "$build/corpus/$target" "fuzz/corpus/$target")
   if ((workers == 1)); then
-    worker "$target" "$runs"
+    "${fuzzer[@]}" -runs="$runs"
     continue
   fi
   mkdir -p "$build/logs"
   pids=()
   for ((w = 1; w <= workers; w++)); do
+    # The first worker also takes what the division leaves.
     share=$((runs / workers + (w == 1 ? runs % workers : 0)))
-    worker "$target" "$share" >"$build/logs/$target-$w.log" 2>&1 &
+    (exec "${fuzzer[@]}" -runs="$share") >"$build/logs/$target-$w.log" 2>&1 &
     pids+=($!)
   done
   # A crash in one worker stops the others: the target has failed.
