@@ -20,7 +20,6 @@
 
 namespace {
 
-
 const std::vector<std::u16string> kBaseTypes = {u"Boolean", u"Integer", u"Real", u"String"};
 
 // A tag's definition as the host holds it.

@@ -25,7 +25,6 @@ namespace {
 using driver::FromUtf8;
 using Script = std::function<void(driver::Driver&)>;
 
-
 const std::u16string kIntegerPrompt = u"Please enter an integer.";
 std::u16string RangePrompt(int low, int high) {
   return FromUtf8("Please enter an integer between " + std::to_string(low) + " and " + std::to_string(high) + ".");
