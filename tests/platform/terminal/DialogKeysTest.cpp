@@ -86,8 +86,9 @@ TEST_F(DialogKeysTest, EditingKeysTypeMoveDeleteAndSelectInAnEdit) {
   const CellGrid& grid = screen.Last();
   ASSERT_TRUE(grid.caret.has_value());
   for (int col = 0; col < grid.Cols(); ++col) shown += grid.At(grid.caret->row, col).ch;
-  // The end of the description stands just before the caret, the start has scrolled out of view.
-  EXPECT_EQ(shown.substr(static_cast<size_t>(grid.caret->col) - 9, 9), U" and more");
+  // The end of the description stands just before the caret, which is still inside the edit (on its
+  // blank field), and the start has scrolled out of view.
+  EXPECT_EQ(shown.substr(static_cast<size_t>(grid.caret->col) - 9, 10), U" and more_");
   EXPECT_EQ(shown.find(U"Tank"), std::u32string::npos);
 }
 
